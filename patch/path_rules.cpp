@@ -1,0 +1,91 @@
+#include "patch/path_rules.h"
+
+namespace zembo {
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+std::size_t LastDelimiter(std::string_view path) {
+    return path.find_last_of("\\:/");
+}
+
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool IsPathDelimiter(char c) { return c == '\\' || c == ':' || c == '/'; }
+
+std::string FolderPart(std::string_view path) {
+    std::size_t pos = LastDelimiter(path);
+    if (pos == std::string_view::npos) {
+        return {};
+    }
+    if (IsSeparator(path[pos])) {
+        bool root = pos > 0 ? (path[pos - 1] == ':' || IsSeparator(path[pos - 1]))
+                            : path[pos] == '/';
+        if (root) {
+            return std::string(path.substr(0, pos + 1));
+        }
+    }
+    return std::string(path.substr(0, pos));
+}
+
+std::string FileNamePart(std::string_view path) {
+    std::size_t pos = LastDelimiter(path);
+    return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));
+}
+
+std::string FolderPrefix(std::string_view path) {
+    std::size_t pos = LastDelimiter(path);
+    return pos == std::string_view::npos ? std::string() : std::string(path.substr(0, pos + 1));
+}
+
+std::string ExtensionCut(std::string_view text) {
+    static constexpr std::string_view kExt = ".zbk";
+    for (std::size_t i = 0; i + kExt.size() <= text.size(); ++i) {
+        bool match = true;
+        for (std::size_t j = 0; j < kExt.size() && match; ++j) {
+            match = FoldAscii(text[i + j]) == kExt[j];
+        }
+        if (match) {
+            std::string out(text.substr(0, i));
+            out.append(text.substr(i + kExt.size()));
+            return out;
+        }
+    }
+    return std::string(text);
+}
+
+std::string ToLocalPath(std::string_view value) {
+    std::string out(value);
+    for (char& c : out) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return out;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    if (folder.empty()) {
+        return std::string(name);
+    }
+    std::string out(folder);
+    if (!IsSeparator(out.back())) {
+        out.push_back('/');
+    }
+    out.append(name);
+    return out;
+}
+
+ResolvedPath ResolveStoredPath(std::string_view value, std::string_view patchFolder,
+                               const std::function<bool(const std::string&)>& fileExists) {
+    std::string own = ToLocalPath(value);
+    if (fileExists(own)) {
+        return {own, true};
+    }
+    std::string joined = ToLocalPath(JoinPath(patchFolder, value));
+    return {joined, fileExists(joined)};
+}
+
+}  // namespace zembo

@@ -1,0 +1,236 @@
+#include "platform/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace zembo::platform {
+namespace {
+
+mode_t CurrentUmask() {
+    mode_t m = umask(0);
+    umask(m);
+    return m;
+}
+
+}  // namespace
+
+std::string DiskFolderOf(const std::string& path) {
+    std::size_t pos = path.rfind('/');
+    if (pos == std::string::npos) {
+        return ".";
+    }
+    if (pos == 0) {
+        return "/";
+    }
+    return path.substr(0, pos);
+}
+
+ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::size_t limit) {
+    out.clear();
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::kMissing : ReadStatus::kError;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0) {
+        close(fd);
+        return ReadStatus::kError;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        close(fd);
+        return ReadStatus::kNotAFile;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > limit) {
+        close(fd);
+        return ReadStatus::kTooLarge;
+    }
+    out.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    while (true) {
+        if (got == out.size()) {
+            if (out.size() >= limit) {
+                break;
+            }
+            // The file may have grown since fstat; read on in small steps.
+            out.resize(std::min(limit, out.size() + 4096));
+        }
+        ssize_t n = read(fd, out.data() + got, out.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            close(fd);
+            out.clear();
+            return ReadStatus::kError;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    close(fd);
+    out.resize(got);
+    return ReadStatus::kOk;
+}
+
+std::string ResolveLinks(const std::string& path) {
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return current;
+        }
+        std::vector<char> buf(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+        ssize_t n = readlink(current.c_str(), buf.data(), buf.size() - 1);
+        if (n < 0) {
+            return current;
+        }
+        std::string target(buf.data(), static_cast<std::size_t>(n));
+        if (!target.empty() && target.front() == '/') {
+            current = target;
+        } else {
+            current = DiskFolderOf(current) + "/" + target;
+        }
+    }
+    return current;
+}
+
+bool IsWritable(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) {
+        return false;
+    }
+    return access(path.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0;
+}
+
+TempFile::TempFile(const std::string& folder) {
+    std::string pattern = (folder.empty() ? std::string(".") : folder) + "/.zembo-XXXXXX";
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    fd_ = mkostemp(buf.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
+    }
+    path_.assign(buf.data());
+}
+
+TempFile::~TempFile() { Discard(); }
+
+void TempFile::Discard() {
+    if (fd_ >= 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+    if (!committed_ && !path_.empty()) {
+        unlink(path_.c_str());
+        path_.clear();
+    }
+}
+
+bool TempFile::WriteAll(std::string_view data) {
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        ssize_t n = write(fd_, p, left);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error_ = errno;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool TempFile::Commit(const std::string& target) {
+    int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0) {
+        error_ = errno;
+        Discard();
+        return false;
+    }
+    if (rename(path_.c_str(), target.c_str()) != 0) {
+        error_ = errno;
+        Discard();
+        return false;
+    }
+    committed_ = true;
+    return true;
+}
+
+int ReplaceFileContent(const std::string& path, std::string_view content) {
+    const std::string target = ResolveLinks(path);
+    struct stat st {};
+    const bool exists = stat(target.c_str(), &st) == 0;
+    if (exists) {
+        if (S_ISDIR(st.st_mode)) {
+            return EISDIR;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            return EINVAL;
+        }
+        if (!IsWritable(target)) {
+            return EACCES;
+        }
+    }
+    const std::string folder = DiskFolderOf(target);
+    struct stat dirSt {};
+    if (stat(folder.c_str(), &dirSt) != 0) {
+        return errno;
+    }
+    if (!S_ISDIR(dirSt.st_mode)) {
+        return ENOTDIR;
+    }
+    if (!IsWritable(folder)) {
+        return EACCES;
+    }
+    TempFile tmp(folder);
+    if (!tmp.Ok()) {
+        return tmp.Error();
+    }
+    if (!tmp.WriteAll(content)) {
+        return tmp.Error();
+    }
+    const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+    if (fchmod(tmp.Fd(), mode) != 0) {
+        return errno;
+    }
+    if (exists && (st.st_uid != geteuid() || st.st_gid != getegid())) {
+        // Only the superuser may give the file back to its owner; others keep it as theirs.
+        if (fchown(tmp.Fd(), st.st_uid, st.st_gid) != 0) {
+            (void)fchown(tmp.Fd(), static_cast<uid_t>(-1), st.st_gid);
+        }
+    }
+    if (!tmp.Commit(target)) {
+        return tmp.Error();
+    }
+    return 0;
+}
+
+void SyncFile(const std::string& path) {
+    const std::string target = ResolveLinks(path);
+    int fd = open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd >= 0) {
+        (void)fsync(fd);
+        close(fd);
+    }
+    int dir = open(DiskFolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        (void)fsync(dir);
+        close(dir);
+    }
+}
+
+}  // namespace zembo::platform

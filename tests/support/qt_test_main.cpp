@@ -1,0 +1,15 @@
+// Test main for tests that need Qt: headless, with a settings folder of the process's own.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "tests/support/temp_dir.h"
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    testing::InitGoogleTest(&argc, argv);
+    zembo::test::TestSettings settings;
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

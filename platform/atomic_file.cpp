@@ -102,12 +102,17 @@ std::string ResolveLinks(const std::string& path) {
     return current;
 }
 
+namespace {
+
+bool IsWritable(const std::string& path, const struct stat& st) {
+    return (st.st_mode & 0222) != 0 && access(path.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
 bool IsWritable(const std::string& path) {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0) {
-        return false;
-    }
-    return access(path.c_str(), W_OK) == 0 && (st.st_mode & 0222) != 0;
+    return stat(path.c_str(), &st) == 0 && IsWritable(path, st);
 }
 
 TempFile::TempFile(const std::string& folder) {
@@ -181,7 +186,7 @@ int ReplaceFileContent(const std::string& path, std::string_view content) {
         if (!S_ISREG(st.st_mode)) {
             return EINVAL;
         }
-        if (!IsWritable(target)) {
+        if (!IsWritable(target, st)) {
             return EACCES;
         }
     }
@@ -193,7 +198,7 @@ int ReplaceFileContent(const std::string& path, std::string_view content) {
     if (!S_ISDIR(dirSt.st_mode)) {
         return ENOTDIR;
     }
-    if (!IsWritable(folder)) {
+    if (!IsWritable(folder, dirSt)) {
         return EACCES;
     }
     TempFile tmp(folder);

@@ -1,27 +1,16 @@
 // Profile file speed: one slot read, a whole 16-slot save, the last key of a 5 MB file.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "bench/bench_folder.h"
 #include "patch/ini_file.h"
 #include "patch/patch_format.h"
 
 namespace {
 
-std::string BenchFolder() {
-    static std::string folder = [] {
-        std::string pattern = std::filesystem::temp_directory_path().string() + "/zembo-bench-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        return pattern;
-    }();
-    return folder;
-}
+using zembo::bench::BenchFolder;
 
 void WritePatch(const std::string& file, int slots) {
     zembo::TIniFile ini(file);
@@ -82,10 +71,4 @@ BENCHMARK(BM_ReadLastKeyOf5MBFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(BenchFolder());
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -8,7 +8,9 @@ void TCustomIniFile::WriteFlag(const std::string& section, const std::string& ke
     WriteValue(section, key, flag ? "1" : "0");
 }
 
-TIniFile::~TIniFile() { Flush(); }
+TIniFile::~TIniFile() {
+    Flush();
+}
 
 std::string TIniFile::ReadValue(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) {

@@ -8,12 +8,12 @@ namespace zembo {
 
 // A write into a profile file failed: "Unable to write to <file name>".
 class EIniFileException : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class TCustomIniFile {
-public:
+  public:
     explicit TCustomIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
     virtual ~TCustomIniFile() = default;
     TCustomIniFile(const TCustomIniFile&) = delete;
@@ -29,13 +29,13 @@ public:
     virtual void WriteFlag(const std::string& section, const std::string& key, bool flag);
     virtual void Flush() = 0;
 
-private:
+  private:
     std::string fileName_;
 };
 
 // A profile file on disk through the profile service. A bare name lies in the settings folder.
 class TIniFile final : public TCustomIniFile {
-public:
+  public:
     explicit TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
     ~TIniFile() override;
 
@@ -47,7 +47,7 @@ public:
     // Makes this object's writes durable; never fails.
     void Flush() override;
 
-private:
+  private:
     bool written_ = false;
 };
 

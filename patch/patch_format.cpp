@@ -2,7 +2,9 @@
 
 namespace zembo::zbk {
 
-std::string SlotKey(int slot) { return std::to_string(slot); }
+std::string SlotKey(int slot) {
+    return std::to_string(slot);
+}
 
 bool IsEmptySlotValue(const std::string& value) {
     return value.empty() || value == kEmptySlotMarker;

@@ -3,17 +3,23 @@
 namespace zembo {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::size_t LastDelimiter(std::string_view path) {
     return path.find_last_of("\\:/");
 }
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
-bool IsPathDelimiter(char c) { return c == '\\' || c == ':' || c == '/'; }
+bool IsPathDelimiter(char c) {
+    return c == '\\' || c == ':' || c == '/';
+}
 
 std::string FolderPart(std::string_view path) {
     std::size_t pos = LastDelimiter(path);
@@ -21,8 +27,8 @@ std::string FolderPart(std::string_view path) {
         return {};
     }
     if (IsSeparator(path[pos])) {
-        bool root = pos > 0 ? (path[pos - 1] == ':' || IsSeparator(path[pos - 1]))
-                            : path[pos] == '/';
+        bool root =
+            pos > 0 ? (path[pos - 1] == ':' || IsSeparator(path[pos - 1])) : path[pos] == '/';
         if (root) {
             return std::string(path.substr(0, pos + 1));
         }

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <vector>
@@ -127,7 +127,9 @@ TempFile::TempFile(const std::string& folder) {
     path_.assign(buf.data());
 }
 
-TempFile::~TempFile() { Discard(); }
+TempFile::~TempFile() {
+    Discard();
+}
 
 void TempFile::Discard() {
     if (fd_ >= 0) {

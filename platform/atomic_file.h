@@ -22,7 +22,7 @@ bool IsWritable(const std::string& path);
 
 // A temporary file beside its final place, removed unless committed.
 class TempFile {
-public:
+  public:
     // Creates the temporary file in folder; Ok() tells whether that worked, Error() why not.
     explicit TempFile(const std::string& folder);
     ~TempFile();
@@ -38,7 +38,7 @@ public:
     // Closes the file and renames it over target; on failure the temporary file is removed.
     bool Commit(const std::string& target);
 
-private:
+  private:
     void Discard();
 
     std::string path_;

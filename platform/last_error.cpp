@@ -19,7 +19,9 @@ void SetLastError(int code, std::string text) {
     lastError.text = std::move(text);
 }
 
-int LastErrorCode() { return lastError.code; }
+int LastErrorCode() {
+    return lastError.code;
+}
 
 std::string LastErrorText() {
     if (!lastError.text.empty()) {

@@ -55,6 +55,8 @@ bool WriteProfileString(const std::string& section, const std::string& key,
     return true;
 }
 
-void FlushProfile(const std::string& fileName) { SyncFile(ProfilePath(fileName)); }
+void FlushProfile(const std::string& fileName) {
+    SyncFile(ProfilePath(fileName));
+}
 
 }  // namespace zembo::platform

@@ -5,7 +5,9 @@
 namespace zembo::platform {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
     std::size_t b = 0;
@@ -19,7 +21,9 @@ std::string_view Trim(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char FoldAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -47,7 +51,7 @@ struct Line {
 
 // Walks the lines of a profile text; CRLF, LF and CR all end a line.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view text) : text_(text) {}
 
     bool Next(Line& line) {
@@ -71,7 +75,7 @@ public:
         return true;
     }
 
-private:
+  private:
     void Classify(Line& line) const {
         std::string_view content = text_.substr(line.begin, line.contentEnd - line.begin);
         std::string_view trimmed = Trim(content);
@@ -115,8 +119,8 @@ std::string_view Unquote(std::string_view v) {
 struct Placement {
     bool sectionFound = false;
     bool keyFound = false;
-    Line keyLine;               // the key's line, when found
-    std::size_t insertAt = 0;   // where a new key line goes, when the section exists
+    Line keyLine;                 // the key's line, when found
+    std::size_t insertAt = 0;     // where a new key line goes, when the section exists
     bool insertNeedsEol = false;  // the line before insertAt has no line end (end of file)
     std::size_t textEnd = 0;
     bool textEndsWithoutEol = false;
@@ -238,7 +242,8 @@ std::string_view CutProfileValue(std::string_view value) {
     return value.substr(0, cut);
 }
 
-bool IsWritableProfileEntry(std::string_view section, std::string_view key, std::string_view value) {
+bool IsWritableProfileEntry(std::string_view section, std::string_view key,
+                            std::string_view value) {
     auto breaksLine = [](std::string_view s) {
         return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
     };

@@ -14,7 +14,9 @@ struct PathCase {
     const char* fileName;
 };
 
-void PrintTo(const PathCase& c, std::ostream* os) { *os << '"' << c.path << '"'; }
+void PrintTo(const PathCase& c, std::ostream* os) {
+    *os << '"' << c.path << '"';
+}
 
 class PathParts : public testing::TestWithParam<PathCase> {};
 
@@ -28,22 +30,20 @@ INSTANTIATE_TEST_SUITE_P(
     Table, PathParts,
     testing::Values(PathCase{"c:\\temp.zbk", "c:\\", "temp.zbk"},
                     PathCase{"D:\\sets\\party.zbk", "D:\\sets", "party.zbk"},
-                    PathCase{"D:\\sets\\", "D:\\sets", ""},
-                    PathCase{"c:temp.zbk", "c", "temp.zbk"},
+                    PathCase{"D:\\sets\\", "D:\\sets", ""}, PathCase{"c:temp.zbk", "c", "temp.zbk"},
                     PathCase{"\\\\server\\share\\a.zbk", "\\\\server\\share", "a.zbk"},
                     PathCase{"c:\\\\a.zbk", "c:\\\\", "a.zbk"},
-                    PathCase{"temp.zbk", "", "temp.zbk"},
-                    PathCase{"", "", ""},
+                    PathCase{"temp.zbk", "", "temp.zbk"}, PathCase{"", "", ""},
                     PathCase{"/shows/set.zbk", "/shows", "set.zbk"},
-                    PathCase{"/set.zbk", "/", "set.zbk"},
-                    PathCase{"/", "/", ""},
-                    PathCase{"/shows/", "/shows", ""},
-                    PathCase{"//set.zbk", "//", "set.zbk"},
+                    PathCase{"/set.zbk", "/", "set.zbk"}, PathCase{"/", "/", ""},
+                    PathCase{"/shows/", "/shows", ""}, PathCase{"//set.zbk", "//", "set.zbk"},
                     PathCase{"/shows/old\\set.zbk", "/shows/old", "set.zbk"},
                     PathCase{"party_clips\\intro.avi", "party_clips", "intro.avi"},
                     PathCase{"/media/clip:1.avi", "/media/clip", "1.avi"},
                     PathCase{"rel/dir/x.avi", "rel/dir", "x.avi"}),
-    [](const testing::TestParamInfo<PathCase>& info) { return "row" + std::to_string(info.index); });
+    [](const testing::TestParamInfo<PathCase>& info) {
+        return "row" + std::to_string(info.index);
+    });
 
 TEST(PathRules, FolderPrefixKeepsTheDelimiter) {
     EXPECT_EQ(FolderPrefix("/shows/Set.zbk"), "/shows/");

@@ -20,7 +20,9 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-std::string DataFolder() { return ZEMBO_TEST_DATA; }
+std::string DataFolder() {
+    return ZEMBO_TEST_DATA;
+}
 
 // Each golden case: before.ini (absent: no file), writes.txt (section TAB key TAB value lines)
 // and after.ini, the exact bytes expected.
@@ -150,7 +152,7 @@ TEST(ProfileFile, ASymbolicLinkIsFollowedAndKept) {
 
 // Every failure: the exact message, the file as it was, no temporary file left.
 class ProfileWriteFailure : public testing::Test {
-protected:
+  protected:
     void ExpectFailure(const std::string& name, const std::string& folderToCheck) {
         const std::string before = Exists(name) ? ReadFile(name) : std::string("<none>");
         const auto entriesBefore = ListFolder(folderToCheck);

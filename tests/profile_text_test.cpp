@@ -21,7 +21,9 @@ struct ReadCase {
     const char* expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ProfileReading : public testing::TestWithParam<ReadCase> {};
 
@@ -36,8 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"plain", "[files]\r\npatch=c:\\a.zbk\r\n", "files", "patch", "c:\\a.zbk"},
         ReadCase{"section case", "[Files]\npatch=x\n", "files", "patch", "x"},
         ReadCase{"key case", "[files]\nPATCH=x\n", "files", "patch", "x"},
-        ReadCase{"blanks around names", "[ \tfiles\t ]\n \t patch \t= x\n", "files", "patch",
-                 "x"},
+        ReadCase{"blanks around names", "[ \tfiles\t ]\n \t patch \t= x\n", "files", "patch", "x"},
         ReadCase{"blanks around value", "[s]\nk=  v w \t\n", "s", "k", "v w"},
         ReadCase{"double quotes", "[s]\nk=  \"  v  \"  \n", "s", "k", "  v  "},
         ReadCase{"single quotes", "[s]\nk='v'\n", "s", "k", "v"},
@@ -52,15 +53,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"text after header", "[a] trailing\nk=v\n", "a", "k", "v"},
         ReadCase{"no section before first header", "k=v\n[s]\n", "s", "k", "<absent>"},
         ReadCase{"first duplicate key", "[s]\nk=1\nk=2\n", "s", "k", "1"},
-        ReadCase{"second section not searched", "[s]\na=1\n[s]\nk=2\n", "s", "k",
-                 "<absent>"},
+        ReadCase{"second section not searched", "[s]\na=1\n[s]\nk=2\n", "s", "k", "<absent>"},
         ReadCase{"first section wins", "[s]\nk=1\n[s]\nk=2\n", "s", "k", "1"},
         ReadCase{"other section", "[t]\nk=1\n", "s", "k", "<absent>"},
         ReadCase{"CR line ends", "[s]\rk=v\rj=w", "s", "j", "w"},
         ReadCase{"mixed line ends", "[s]\r\na=1\rb=2\nc=3", "s", "b", "2"},
         ReadCase{"LF CR is two lines", "[s]\n\rk=v", "s", "k", "v"},
-        ReadCase{"key from a later section is not ours", "[s]\n[t]\nk=v\n", "s", "k",
-                 "<absent>"},
+        ReadCase{"key from a later section is not ours", "[s]\n[t]\nk=v\n", "s", "k", "<absent>"},
         ReadCase{"empty text", "", "s", "k", "<absent>"}),
     [](const testing::TestParamInfo<ReadCase>& info) {
         std::string n = info.param.name;
@@ -87,8 +86,8 @@ TEST(ProfileValueCut, LongValuesAreCutTo2047Bytes) {
 
 TEST(ProfileValueCut, NeverSplitsAUtf8Sequence) {
     // "é" is two bytes, "€" three, "𝄞" four; each placed to straddle the 2047-byte mark.
-    for (std::string seq : {std::string("\xC3\xA9"), std::string("\xE2\x82\xAC"),
-                            std::string("\xF0\x9D\x84\x9E")}) {
+    for (std::string seq :
+         {std::string("\xC3\xA9"), std::string("\xE2\x82\xAC"), std::string("\xF0\x9D\x84\x9E")}) {
         for (std::size_t before = 2047 - seq.size() - 1; before <= 2047; ++before) {
             std::string v(before, 'a');
             v += seq;

@@ -23,7 +23,9 @@ std::string ErrorBoxText(const std::string& message) {
     return message;
 }
 
-void SetErrorBoxSink(ErrorBoxSink sink) { Sink() = std::move(sink); }
+void SetErrorBoxSink(ErrorBoxSink sink) {
+    Sink() = std::move(sink);
+}
 
 void ShowApplicationError(const std::string& message) {
     const QString caption = QString::fromLatin1(kApplicationTitle);

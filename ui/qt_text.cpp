@@ -8,7 +8,9 @@ QString ToQt(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string FromQt(const QString& text) { return text.toStdString(); }
+std::string FromQt(const QString& text) {
+    return text.toStdString();
+}
 
 QString PathToQt(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));

@@ -8,7 +8,7 @@
 namespace zembo::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     // A path inside the folder.
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -30,13 +30,13 @@ std::vector<std::string> ListFolder(const std::string& path);
 
 // Sets an environment variable for the lifetime of the object.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const std::string& value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     std::string name_;
     std::string old_;
     bool had_ = false;
@@ -44,25 +44,25 @@ private:
 
 // A settings folder of the test's own: XDG_CONFIG_HOME points into a fresh temporary folder.
 class TestSettings {
-public:
+  public:
     TestSettings();
     std::string Folder() const { return dir_.Path(); }
     std::string IniPath() const { return dir_ / "zembo.ini"; }
 
-private:
+  private:
     TempDir dir_;
     ScopedEnv env_;
 };
 
 // Makes writes beyond size bytes fail (EFBIG) in this process, as a full disk does.
 class ScopedFileSizeLimit {
-public:
+  public:
     explicit ScopedFileSizeLimit(unsigned long long bytes);
     ~ScopedFileSizeLimit();
     ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
     ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
-private:
+  private:
     unsigned long long oldSoft_ = 0;
     unsigned long long oldHard_ = 0;
     void (*oldHandler_)(int) = nullptr;

@@ -1,0 +1,33 @@
+#include "patch/editor_settings.h"
+
+#include "patch/ini_file.h"
+#include "patch/path_rules.h"
+
+namespace zembo {
+
+void EditorSettings::FormActivate(WindowState& state, TFileDialog& sd1,
+                                  const platform::FileServices& files) const {
+    std::string lastPatch;
+    {
+        TIniFile settings(fileName_);
+        lastPatch = settings.ReadValue(kFilesSection, kPatchKey, kDefaultLastPatch);
+        state.rememberedClipPath = settings.ReadValue(kFilesSection, kClipKey, kDefaultClip);
+    }
+    state.lastPatchFolder = FolderPart(lastPatch);
+    state.lastClipFolder = FolderPart(state.rememberedClipPath);
+
+    if (files.FileExists(ToLocalPath(lastPatch))) {
+        sd1.FileName = lastPatch;
+    } else if (files.DirectoryExists(ToLocalPath(state.lastPatchFolder))) {
+        sd1.InitialDir = state.lastPatchFolder;
+    } else {
+        sd1.InitialDir = kFallbackInitialDir;
+    }
+}
+
+void EditorSettings::RememberLastPatch(const std::string& path) {
+    TIniFile settings(fileName_);
+    settings.WriteValue(kFilesSection, kPatchKey, path);
+}
+
+}  // namespace zembo

@@ -1,0 +1,179 @@
+#include "platform/file_services.h"
+
+#include <fcntl.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include "platform/atomic_file.h"
+#include "platform/last_error.h"
+
+namespace zembo::platform {
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int Get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+bool Fail(int code, std::string text = {}) {
+    SetLastError(code, std::move(text));
+    return false;
+}
+
+// Copies all bytes from in to out inside the kernel where it can, else through a buffer.
+int CopyBytes(int in, int out, off_t size) {
+    off_t left = size;
+    bool kernelCopy = true;
+    while (left > 0 && kernelCopy) {
+        ssize_t n = copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(left), 0);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            if (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL) {
+                kernelCopy = false;
+                break;
+            }
+            return errno;
+        }
+        if (n == 0) {
+            break;  // the source shrank under us
+        }
+        left -= n;
+    }
+    if (kernelCopy) {
+        // A file that grew while copying is copied to its end.
+        while (true) {
+            ssize_t n = copy_file_range(in, nullptr, out, nullptr, 1 << 20, 0);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                return errno;
+            }
+            if (n == 0) {
+                return 0;
+            }
+        }
+    }
+    while (true) {
+        ssize_t n = sendfile(out, in, nullptr, 1 << 20);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return errno;
+        }
+        if (n == 0) {
+            return 0;
+        }
+    }
+}
+
+}  // namespace
+
+bool DiskFileServices::FileExists(const std::string& path) const {
+    struct stat st {};
+    return !path.empty() && stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool DiskFileServices::DirectoryExists(const std::string& path) const {
+    struct stat st {};
+    return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool DiskFileServices::SameFile(const std::string& a, const std::string& b) const {
+    struct stat sa {};
+    struct stat sb {};
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+bool DiskFileServices::CreateDirectory(const std::string& path) {
+    if (mkdir(path.c_str(), 0777) != 0) {
+        return Fail(errno);
+    }
+    return true;
+}
+
+bool DiskFileServices::CopyFile(const std::string& from, const std::string& to) {
+    Fd in(open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (in.Get() < 0) {
+        return Fail(errno);
+    }
+    struct stat src {};
+    if (fstat(in.Get(), &src) != 0) {
+        return Fail(errno);
+    }
+    if (S_ISDIR(src.st_mode)) {
+        return Fail(EISDIR);
+    }
+    if (!S_ISREG(src.st_mode)) {
+        return Fail(EINVAL);
+    }
+    // Reading from now on may block, as any file read does.
+    fcntl(in.Get(), F_SETFL, fcntl(in.Get(), F_GETFL) & ~O_NONBLOCK);
+
+    const std::string target = ResolveLinks(to);
+    struct stat dst {};
+    if (stat(target.c_str(), &dst) == 0) {
+        if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) {
+            return Fail(EINVAL, kSameFileText);
+        }
+        if (S_ISDIR(dst.st_mode)) {
+            return Fail(EISDIR);
+        }
+        if (!IsWritable(target)) {
+            return Fail(EACCES);
+        }
+    }
+    const std::string folder = DiskFolderOf(target);
+    if (!IsWritable(folder)) {
+        return Fail(DirectoryExists(folder) ? EACCES : ENOENT);
+    }
+    TempFile tmp(folder);
+    if (!tmp.Ok()) {
+        return Fail(tmp.Error());
+    }
+    if (int err = CopyBytes(in.Get(), tmp.Fd(), src.st_size); err != 0) {
+        return Fail(err);
+    }
+    const timespec times[2] = {src.st_atim, src.st_mtim};
+    if (fchmod(tmp.Fd(), src.st_mode & 07777) != 0 || futimens(tmp.Fd(), times) != 0) {
+        return Fail(errno);
+    }
+    if (!tmp.Commit(target)) {
+        return Fail(tmp.Error());
+    }
+    return true;
+}
+
+FileServices& Disk() {
+    static DiskFileServices disk;
+    return disk;
+}
+
+void Sleep(int milliseconds) {
+    if (milliseconds > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+}
+
+}  // namespace zembo::platform

@@ -1,0 +1,43 @@
+#pragma once
+// The file services the packager and the editor settings stand on. The disk implementation
+// records each failure as the last system error (platform/last_error.h).
+
+#include <string>
+
+namespace zembo::platform {
+
+class FileServices {
+  public:
+    virtual ~FileServices() = default;
+
+    // An entry that is no folder exists at path (a relative path is taken from the current folder).
+    virtual bool FileExists(const std::string& path) const = 0;
+    virtual bool DirectoryExists(const std::string& path) const = 0;
+    // Whether both paths name one and the same existing file.
+    virtual bool SameFile(const std::string& a, const std::string& b) const = 0;
+    // Creates one folder whose parent exists.
+    virtual bool CreateDirectory(const std::string& path) = 0;
+    // Copies a whole file, replacing what is at the destination. The copy appears complete or not
+    // at all; it keeps the source's modification time and permissions.
+    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+};
+
+class DiskFileServices final : public FileServices {
+  public:
+    bool FileExists(const std::string& path) const override;
+    bool DirectoryExists(const std::string& path) const override;
+    bool SameFile(const std::string& a, const std::string& b) const override;
+    bool CreateDirectory(const std::string& path) override;
+    bool CopyFile(const std::string& from, const std::string& to) override;
+};
+
+// The process-wide disk services.
+FileServices& Disk();
+
+// Suspends the calling thread.
+void Sleep(int milliseconds);
+
+// The text a copy onto its own source fails with.
+inline constexpr const char* kSameFileText = "Source and destination are the same file";
+
+}  // namespace zembo::platform

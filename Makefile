@@ -41,7 +41,7 @@ fuzz: deps
 	cmake --build fuzz-build -j $(JOBS) --target fuzz_profile
 
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) fuzz-build

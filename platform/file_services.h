@@ -22,7 +22,7 @@ class FileServices {
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
 };
 
-class DiskFileServices final : public FileServices {
+class DiskFileServices : public FileServices {
   public:
     bool FileExists(const std::string& path) const override;
     bool DirectoryExists(const std::string& path) const override;

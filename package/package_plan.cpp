@@ -1,0 +1,74 @@
+#include "package/package_plan.h"
+
+#include "package/copy_names.h"
+#include "patch/patch_format.h"
+
+namespace zembo {
+namespace {
+
+// The name a copy would naturally take: a clip by its stored value, a matte by where it was found.
+std::string NaturalName(const PlannedCopy& copy, bool isClip) {
+    return FileNamePart(isClip ? copy.value : copy.source.path);
+}
+
+void Settle(PlannedCopy& copy, bool isClip, const PackageFolder& folder, CopyNames& names,
+            const platform::FileServices& files) {
+    const std::string natural = NaturalName(copy, isClip);
+    const bool seen = names.Known(copy.source.path);
+    copy.copyName = names.NameFor(copy.source.path, natural);
+    copy.copyNeeded = !seen && !(copy.source.found &&
+                                 files.SameFile(copy.source.path, folder.CopyPath(copy.copyName)));
+}
+
+}  // namespace
+
+std::vector<SlotPlan> PlanPackage(TCustomIniFile& source, const std::string& patchFolder,
+                                  const PackageFolder& clips, const PackageFolder& mattes,
+                                  const platform::FileServices& files) {
+    auto exists = [&files](const std::string& p) { return files.FileExists(p); };
+    std::vector<SlotPlan> plan;
+    for (int slot = 1; slot <= zbk::kSlotCount; ++slot) {
+        auto clip = zbk::ReadSlotClip(source, slot);
+        if (!clip) {
+            continue;
+        }
+        SlotPlan p;
+        p.slot = slot;
+        p.clip.value = *clip;
+        p.clip.source = ResolveStoredPath(*clip, patchFolder, exists);
+        p.matte.value = zbk::ReadSlotMatte(source, slot);
+        if (!p.matte.value.empty()) {
+            p.matte.source = ResolveStoredPath(p.matte.value, patchFolder, exists);
+        }
+        plan.push_back(std::move(p));
+    }
+
+    auto same = [&files](const std::string& a, const std::string& b) {
+        return files.SameFile(a, b);
+    };
+    CopyNames clipNames(same);
+    CopyNames matteNames(same);
+    // Files already in the package folder under their own name keep it: nothing may be copied
+    // over them before they have served their own slot.
+    for (const SlotPlan& p : plan) {
+        const std::string clipName = NaturalName(p.clip, true);
+        if (p.clip.source.found && files.SameFile(p.clip.source.path, clips.CopyPath(clipName))) {
+            clipNames.Reserve(p.clip.source.path, clipName);
+        }
+        if (p.matte.source.found) {
+            const std::string matteName = NaturalName(p.matte, false);
+            if (files.SameFile(p.matte.source.path, mattes.CopyPath(matteName))) {
+                matteNames.Reserve(p.matte.source.path, matteName);
+            }
+        }
+    }
+    for (SlotPlan& p : plan) {
+        Settle(p.clip, true, clips, clipNames, files);
+        if (p.matte.source.found) {
+            Settle(p.matte, false, mattes, matteNames, files);
+        }
+    }
+    return plan;
+}
+
+}  // namespace zembo

@@ -1,0 +1,35 @@
+#pragma once
+// What a packaging run copies: every filled slot of the source patch with its clip and matte
+// resolved on this disk and the name of each copy settled before the first file is copied, so
+// that no copy can land on a file that another slot still has to copy from.
+
+#include <string>
+#include <vector>
+
+#include "package/package_folders.h"
+#include "patch/ini_file.h"
+#include "patch/path_rules.h"
+#include "platform/file_services.h"
+
+namespace zembo {
+
+struct PlannedCopy {
+    std::string value;        // as the source patch stores it
+    ResolvedPath source;      // the file on this disk, or the last place it was looked for
+    std::string copyName;     // the copy's file name in its package folder
+    bool copyNeeded = false;  // false: already in place, or copied for an earlier slot
+};
+
+struct SlotPlan {
+    int slot = 0;
+    PlannedCopy clip;
+    PlannedCopy matte;  // matte.value empty: the slot has no alpha matte
+};
+
+// Reads the clips and mattes of every filled slot; relative values are taken against
+// patchFolder.
+std::vector<SlotPlan> PlanPackage(TCustomIniFile& source, const std::string& patchFolder,
+                                  const PackageFolder& clips, const PackageFolder& mattes,
+                                  const platform::FileServices& files);
+
+}  // namespace zembo

@@ -1,0 +1,44 @@
+#include "tests/support/window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/qt_text.h"
+
+namespace zembo::test {
+
+WindowFixture::WindowFixture() {
+    ui::SetErrorBoxSink([this](const QString& caption, const QString& text) {
+        errors.push_back(ui::FromQt(caption) + "|" + ui::FromQt(text));
+    });
+    ui::TfmMainServices services;
+    services.chooser = &chooser;
+    services.messages = &messages;
+    services.pause = [this](int ms) { pauses.push_back(ms); };
+    main = std::make_unique<ui::TfmMain>(services);
+    help = std::make_unique<ui::TfmAbout>(main.get());
+    main->SetHelpWindow(help.get());
+}
+
+WindowFixture::~WindowFixture() {
+    help.reset();
+    main.reset();
+    ui::SetErrorBoxSink({});
+}
+
+void WindowFixture::ShowMain() {
+    main->show();
+    main->activateWindow();
+    EXPECT_TRUE(WaitActive(main.get()));
+}
+
+bool WindowFixture::WaitActive(QWidget* window) {
+    const bool active = QTest::qWaitForWindowActive(window);
+    QApplication::processEvents();
+    return active;
+}
+
+void WindowFixture::Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+}  // namespace zembo::test

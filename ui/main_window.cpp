@@ -1,0 +1,241 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QTreeView>
+
+#include "platform/file_services.h"
+#include "ui/about_window.h"
+#include "ui/activation.h"
+#include "ui/arrow_focus.h"
+#include "ui/clip_list_view.h"
+#include "ui/editor_look.h"
+#include "ui/error_box.h"
+#include "ui/qt_file_chooser.h"
+#include "ui/qt_text.h"
+
+namespace zembo::ui {
+
+// What a user action shows while it runs, on this window.
+class TfmMain::Feedback final : public UserFeedback {
+  public:
+    explicit Feedback(TfmMain& window) : window_(window) {}
+
+    void SetStatus(const std::string& text) override {
+        window_.SetLabelText(window_.Label4, ToQt(text));
+    }
+    void Repaint() override { window_.repaint(); }
+    void Pause(int milliseconds) override {
+        if (window_.services_.pause) {
+            window_.services_.pause(milliseconds);
+        } else {
+            platform::Sleep(milliseconds);
+        }
+    }
+    void ShowMessageBox(const std::string& text, const std::string& caption) override {
+        window_.services_.messages->MessageBox(text, caption);
+    }
+    void ShowInformation(const std::string& text) override {
+        window_.services_.messages->Information(text);
+    }
+
+  private:
+    TfmMain& window_;
+};
+
+namespace {
+
+template <class Widget>
+Widget* Make(QWidget* parent, const char* name, const QRect& place) {
+    auto* w = new Widget(parent);
+    w->setObjectName(name);
+    w->setGeometry(place);
+    return w;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& place) {
+    auto* b = Make<QPushButton>(parent, name, place);
+    b->setText(caption);
+    // As on the desktop it was made for: Enter presses the button that has the focus.
+    b->setAutoDefault(true);
+    return b;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& place) {
+    auto* c = Make<QCheckBox>(parent, name, place);
+    c->setText(caption);
+    SetTextColour(*c, kSilver);
+    return c;
+}
+
+}  // namespace
+
+TfmMain::TfmMain(TfmMainServices services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      services_(std::move(services)) {
+    setObjectName("fmMain");
+    setWindowTitle(kMainCaption);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(EditorFont(14));
+    SetBackground(*this);
+
+    if (services_.chooser == nullptr) {
+        ownChooser_ = std::make_unique<QtFileChooser>(this);
+        services_.chooser = ownChooser_.get();
+    }
+    if (services_.messages == nullptr) {
+        ownMessages_ = std::make_unique<QtMessageWindows>();
+        services_.messages = ownMessages_.get();
+    }
+    if (services_.settings == nullptr) {
+        ownSettings_ = std::make_unique<EditorSettings>();
+        services_.settings = ownSettings_.get();
+    }
+    if (services_.files == nullptr) {
+        services_.files = &platform::Disk();
+    }
+    feedback_ = std::make_unique<Feedback>(*this);
+    editor_ = std::make_unique<PatchEditor>(*services_.chooser, *feedback_, *services_.settings,
+                                            *services_.files);
+    packager_ = std::make_unique<SelfContainedPackager>(*editor_);
+
+    BuildControls();
+    BindEvents();
+}
+
+TfmMain::~TfmMain() = default;
+
+void TfmMain::SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    // Labels size themselves to their text; what runs past the window's edge is cut off.
+    label->resize(label->sizeHint().width(), label->height());
+}
+
+void TfmMain::BuildControls() {
+    auto label = [this](const char* name, const QRect& place, const QString& text,
+                        const QColor& colour, int pixels) {
+        auto* l = Make<QLabel>(this, name, place);
+        l->setFont(EditorFont(pixels));
+        SetTextColour(*l, colour);
+        l->setMargin(0);
+        l->setIndent(0);
+        SetLabelText(l, text);
+        return l;
+    };
+    Label1 = label("Label1", {200, 12, 3, 16}, "", kWhite, 15);
+    Label2 = label("Label2", {98, 228, 107, 16}, "Clips in New ZBK :", kWhite, 14);
+    Label4 = label("Label4", {632, 112, 61, 16}, "Status Info", kWhite, 14);
+    Label5 = label("Label5", {11, 229, 71, 16}, "Direct Show", kSilver, 14);
+    SetHint(*Label5,
+            "Check these checkboxes to load clips on DirectShow - otherwise Zembo will use VFW");
+
+    bSaveZBK = MakeButton(this, "bSaveZBK", "&Save ZBK As", {786, 219, 89, 24});
+    bAddClips = MakeButton(this, "bAddClips", "&Add Clips", {459, 219, 70, 24});
+    bClear = MakeButton(this, "bClear", "&Clear All", {712, 219, 67, 24});
+    bDelete = MakeButton(this, "bDelete", "&Delete", {635, 219, 70, 24});
+    bAbout = MakeButton(this, "bAbout", "&Help", {632, 172, 60, 30});
+    cb15 = MakeCheckBox(this, "cb15", "Restrict ZBKs to 15 clips", {632, 136, 169, 17});
+    SetHint(*cb15, "For small MIDI keyboards and to have a spare slot to juggle clips!");
+    AddFromZBK = MakeButton(this, "AddFromZBK", "Add from &ZBK", {538, 219, 89, 24});
+
+    GroupBox1 = Make<QGroupBox>(this, "GroupBox1", {624, 12, 252, 87});
+    GroupBox1->setTitle(" Save Self Contained ");
+    SetTextColour(*GroupBox1, kWhite);
+    OpenZBKSaveSelf = MakeButton(GroupBox1, "OpenZBKSaveSelf", "Open ZBK and Save Self Contained",
+                                 {11, 45, 231, 33});
+    cbRelative = MakeCheckBox(GroupBox1, "cbRelative", "Relative Filenames", {46, 20, 155, 17});
+    cbRelative->setChecked(true);
+    SetHint(*cbRelative, "(requires Zembo >2.57.8)");
+
+    auto* files = Make<QTreeView>(this, "fileList", {8, 8, 609, 201});
+    fileList = files;
+    clipsInZBKlist = new TCheckListBox(editor_->clips, this);
+    clipsInZBKlist->setObjectName("clipsInZBKlist");
+    clipsInZBKlist->setGeometry(8, 246, 865, 259);
+    ShellComboBox1 = Make<QComboBox>(this, "ShellComboBox1", {224, 216, 225, 25});
+
+    // Labels lie on the window's own surface, under every other control.
+    for (QLabel* l : {Label1, Label2, Label4, Label5}) {
+        l->lower();
+    }
+
+    QWidget* order[] = {bSaveZBK,   bAddClips, bClear,         bDelete,
+                        bAbout,     cb15,      AddFromZBK,     OpenZBKSaveSelf,
+                        cbRelative, fileList,  clipsInZBKlist, ShellComboBox1};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+    arrows_ = new ArrowFocus(this);
+    for (QWidget* w : {static_cast<QWidget*>(bSaveZBK), static_cast<QWidget*>(bAddClips),
+                       static_cast<QWidget*>(bClear), static_cast<QWidget*>(bDelete),
+                       static_cast<QWidget*>(bAbout), static_cast<QWidget*>(cb15),
+                       static_cast<QWidget*>(AddFromZBK), static_cast<QWidget*>(OpenZBKSaveSelf),
+                       static_cast<QWidget*>(cbRelative)}) {
+        arrows_->Watch(w);
+    }
+    bSaveZBK->setFocus(Qt::OtherFocusReason);
+}
+
+void TfmMain::BindEvents() {
+    auto bind = [](QAbstractButton* b, auto handler) {
+        QObject::connect(b, &QAbstractButton::clicked, b, [handler] { RunGuarded(handler); });
+    };
+    bind(bSaveZBK, [this] { bSaveZBKClick(); });
+    bind(bAddClips, [this] { bAddClipsClick(); });
+    bind(bClear, [this] { bClearClick(); });
+    bind(bDelete, [this] { bDeleteClick(); });
+    bind(bAbout, [this] { bAboutClick(); });
+    bind(cb15, [this] { cb15Click(); });
+    bind(AddFromZBK, [this] { AddFromZBKClick(); });
+    bind(OpenZBKSaveSelf, [this] { OpenZBKSaveSelfClick(); });
+}
+
+void TfmMain::SetHelpWindow(TfmAbout* help) {
+    help_ = help;
+    activation_ =
+        new ActivationRecord(this, help, [this] { RunGuarded([this] { FormActivate(); }); });
+}
+
+void TfmMain::FormActivate() {
+    ++activations_;
+    editor_->FormActivate();
+}
+
+void TfmMain::bSaveZBKClick() {
+    editor_->WritePatches();
+}
+
+void TfmMain::bAddClipsClick() {}
+
+void TfmMain::bClearClick() {
+    editor_->bClearClick();
+}
+
+void TfmMain::bDeleteClick() {
+    editor_->bDeleteClick();
+}
+
+void TfmMain::bAboutClick() {
+    if (help_ != nullptr) {
+        help_->ShowHelp();
+    }
+}
+
+void TfmMain::cb15Click() {
+    cb15->setChecked(editor_->cb15Click());
+}
+
+void TfmMain::AddFromZBKClick() {
+    editor_->AddFromZBKClick();
+}
+
+void TfmMain::OpenZBKSaveSelfClick() {
+    packager_->OpenZBKSaveSelfClick(cbRelative->isChecked());
+}
+
+void TfmMain::fileListKeyPress(char /*key*/) {}
+
+}  // namespace zembo::ui

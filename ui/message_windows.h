@@ -1,0 +1,29 @@
+#pragma once
+// The message box and the message dialog that user actions show. Tests put a recorder in their
+// place so that a whole action runs without a modal window.
+
+#include <string>
+
+class QWidget;
+
+namespace zembo::ui {
+
+class MessageWindows {
+  public:
+    virtual ~MessageWindows() = default;
+    // The application message box: text, caption, one OK, no icon.
+    virtual void MessageBox(const std::string& text, const std::string& caption) = 0;
+    // The message dialog of the information kind: "Information", its icon, one OK.
+    virtual void Information(const std::string& text) = 0;
+};
+
+class QtMessageWindows final : public MessageWindows {
+  public:
+    void MessageBox(const std::string& text, const std::string& caption) override;
+    void Information(const std::string& text) override;
+};
+
+// Centres a window on the screen of the program's active window (or of fallback).
+void CentreOnActiveScreen(QWidget& window, QWidget* fallback);
+
+}  // namespace zembo::ui

@@ -1,0 +1,79 @@
+#include "ui/qt_file_chooser.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "patch/path_rules.h"
+#include "ui/qt_text.h"
+
+namespace zembo::ui {
+namespace {
+
+// "Zembo patch files|*.zbk" as Qt writes it: "Zembo patch files (*.zbk)".
+QString QtFilter(const std::string& filter) {
+    std::size_t bar = filter.find('|');
+    if (bar == std::string::npos) {
+        return ToQt(filter);
+    }
+    return ToQt(filter.substr(0, bar)) + " (" + ToQt(filter.substr(bar + 1)) + ")";
+}
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request, QWidget* owner) {
+    auto dialog = std::make_unique<QFileDialog>(owner);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setOption(QFileDialog::ReadOnly, false);
+    const bool save = request.kind == FileDialogKind::kSave;
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (!request.filter.empty()) {
+        dialog->setNameFilter(QtFilter(request.filter));
+    }
+    if (!request.defaultExt.empty()) {
+        dialog->setDefaultSuffix(ToQt(request.defaultExt));
+    }
+
+    // A file name with a folder opens in that folder; a bare one in the initial folder.
+    const std::string fileName = ToLocalPath(request.fileName);
+    const std::string initialDir = ToLocalPath(request.initialDir);
+    const std::string fileFolder = FolderPart(fileName);
+    if (!fileFolder.empty()) {
+        dialog->setDirectory(PathToQt(fileFolder));
+    } else if (!initialDir.empty()) {
+        dialog->setDirectory(PathToQt(initialDir));
+    }
+    if (!fileName.empty()) {
+        dialog->selectFile(PathToQt(FileNamePart(fileName)));
+    }
+    dialog->adjustSize();
+    if (save) {
+        dialog->setFixedSize(dialog->size());
+    }
+    PlaceDialog(*dialog, owner);
+    return dialog;
+}
+
+void PlaceDialog(QWidget& dialog, QWidget* owner) {
+    QWidget* active = QApplication::activeWindow();
+    QWidget* anchor = active != nullptr ? active : owner;
+    QScreen* screen = anchor != nullptr ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    const QSize size = dialog.frameGeometry().size();
+    dialog.move(area.x() + (area.width() - size.width()) / 2,
+                area.y() + (area.height() - size.height()) / 3);
+}
+
+std::optional<std::string> QtFileChooser::Choose(const FileDialogRequest& request) {
+    std::unique_ptr<QFileDialog> dialog = MakeFileDialog(request, owner_);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return PathFromQt(dialog->selectedFiles().front());
+}
+
+}  // namespace zembo::ui

@@ -1,0 +1,38 @@
+#pragma once
+// A list control for the file list's logic without a window: it keeps a selection and counts the
+// batches and busy pointers it was asked for.
+
+#include <optional>
+#include <set>
+
+#include "platform/list_control.h"
+
+namespace zembo::test {
+
+class FakeListControl : public platform::ListControl {
+  public:
+    void BeginUpdate() override {
+        ++updates;
+        ++openUpdates;
+        selected.clear();
+    }
+    void EndUpdate() override { --openUpdates; }
+    void ShowBusyPointer() override { ++busyPointers; }
+    void RestorePointer() override { --busyPointers; }
+    std::optional<int> FirstSelectedRow() const override {
+        if (selected.empty()) {
+            return std::nullopt;
+        }
+        return *selected.begin();
+    }
+    bool IsRowSelected(int row) const override { return selected.count(row) != 0; }
+    void ClearSelection() override { selected.clear(); }
+    void SelectRow(int row) override { selected.insert(row); }
+
+    std::set<int> selected;
+    int updates = 0;
+    int openUpdates = 0;   // batches begun and not yet ended
+    int busyPointers = 0;  // busy pointers shown and not yet restored
+};
+
+}  // namespace zembo::test

@@ -1,0 +1,70 @@
+#pragma once
+// A shell namespace of the test's own making: items named by slash-separated paths from the
+// desktop ("Videos/clip.avi"), each element of an identifier one name. Names order byte-wise.
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/shell_namespace.h"
+
+namespace zembo::test {
+
+// The identifier of a slash-separated path from the desktop ("" for the desktop).
+platform::ItemId FakeId(const std::string& path);
+
+class FakeNamespace : public platform::ShellNamespace {
+  public:
+    // Adds the item at path with the given attributes. parsingName is what the item's parsing
+    // name is (a path on disk); empty makes the item virtual.
+    void Add(const std::string& path, platform::ItemAttributes attributes,
+             const std::string& parsingName = {});
+    void Remove(const std::string& path);
+    // Makes the folder's listing fail.
+    void FailListing(const std::string& folder) { failing_.insert(folder); }
+    // Gives the folder a detail interface with these columns; the text of column c for an item
+    // is "<name>:<c>", and nothing for the columns in failingColumns.
+    void SetColumns(const std::string& folder, std::vector<platform::DetailColumn> columns,
+                    std::set<int> failingColumns = {});
+    // Attributes of the desktop itself.
+    void SetDesktopAttributes(platform::ItemAttributes attributes) { desktopAttrs_ = attributes; }
+
+    std::optional<std::vector<platform::ItemId>> Children(const platform::ItemId& folder) override;
+    int CompareIds(const platform::ItemId& folder, int column, const platform::ItemId& a,
+                   const platform::ItemId& b) const override;
+    platform::ItemAttributes Attributes(const platform::ItemId& folder,
+                                        const platform::ItemId& item) const override;
+    std::string DisplayName(const platform::ItemId& folder, const platform::ItemId& item,
+                            platform::NameKind kind) const override;
+    platform::IconKind Icon(const platform::ItemId& folder,
+                            const platform::ItemId& item) const override;
+    std::unique_ptr<platform::FolderDetails> Details(const platform::ItemId& folder) const override;
+    void OpenWithDefaultAction(const platform::ItemId& item) override;
+
+    std::vector<std::string> opened;  // paths (from the desktop) of the items opened
+    int listings = 0;                 // calls of Children
+    mutable int detailTexts = 0;      // detail texts handed out
+    std::function<void()> whileListing;
+
+  private:
+    struct Node {
+        platform::ItemAttributes attributes = 0;
+        std::string parsingName;
+    };
+    struct Columns {
+        std::vector<platform::DetailColumn> columns;
+        std::set<int> failing;
+    };
+    class FakeDetails;
+
+    const Node* Find(const platform::ItemId& id) const;
+
+    std::map<std::string, Node> nodes_;  // by path from the desktop
+    std::map<std::string, Columns> columns_;
+    std::set<std::string> failing_;
+    platform::ItemAttributes desktopAttrs_ = platform::kAttrFolder;
+};
+
+}  // namespace zembo::test

@@ -1,0 +1,94 @@
+#include "ui/shell_list_model.h"
+
+#include <exception>
+
+#include "ui/error_box.h"
+#include "ui/qt_text.h"
+
+namespace zembo::ui {
+namespace {
+
+Qt::Alignment AlignmentOf(platform::ColumnAlign align) {
+    switch (align) {
+        case platform::ColumnAlign::kRight:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case platform::ColumnAlign::kCenter:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case platform::ColumnAlign::kLeft:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+ShellListModel::ShellListModel(platform::FileListPane& pane, QObject* parent)
+    : QAbstractTableModel(parent), pane_(pane) {}
+
+int ShellListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : pane_.RowCount();
+}
+
+int ShellListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(pane_.Columns().size());
+}
+
+QVariant ShellListModel::Text(int row, int column) const {
+    try {
+        const std::string text = pane_.TextAt(row, column);
+        return column == 0 ? PathToQt(text) : ToQt(text);
+    } catch (const std::exception& e) {
+        // The view asks while it paints; the error box opens once the painting is done.
+        const std::string message = e.what();
+        QMetaObject::invokeMethod(
+            const_cast<ShellListModel*>(this), [message] { ShowApplicationError(message); },
+            Qt::QueuedConnection);
+        return QString();
+    }
+}
+
+QVariant ShellListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= pane_.RowCount()) {
+        return {};
+    }
+    const int row = index.row();
+    const int column = index.column();
+    switch (role) {
+        case Qt::DisplayRole:
+            return Text(row, column);
+        case Qt::DecorationRole:
+            if (column != 0) {
+                return {};
+            }
+            return icons_.IconFor(pane_.IconAt(row), PathToQt(pane_.FullPathAt(row)));
+        case Qt::TextAlignmentRole:
+            if (static_cast<std::size_t>(column) < pane_.Columns().size()) {
+                return QVariant::fromValue(
+                    AlignmentOf(pane_.Columns()[static_cast<std::size_t>(column)].align));
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+QVariant ShellListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 ||
+        static_cast<std::size_t>(section) >= pane_.Columns().size()) {
+        return {};
+    }
+    const platform::ReportColumn& column = pane_.Columns()[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) {
+        return ToQt(column.title);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(AlignmentOf(column.align));
+    }
+    return {};
+}
+
+Qt::ItemFlags ShellListModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+}  // namespace zembo::ui

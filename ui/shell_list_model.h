@@ -1,0 +1,34 @@
+#pragma once
+// The file list's rows as an item model. It holds nothing of its own: the view asks for the rows
+// it draws, and only those rows' texts and icons are made.
+
+#include <QAbstractTableModel>
+
+#include "platform/file_list_pane.h"
+#include "ui/shell_icons.h"
+
+namespace zembo::ui {
+
+class ShellListModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    ShellListModel(platform::FileListPane& pane, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Around every change of the folder shown.
+    void BeginChange() { beginResetModel(); }
+    void EndChange() { endResetModel(); }
+
+  private:
+    QVariant Text(int row, int column) const;
+
+    platform::FileListPane& pane_;
+    mutable ShellIcons icons_;
+};
+
+}  // namespace zembo::ui

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QTextBlock>
+#include <QTimer>
 
 #include "tests/support/window_fixture.h"
 
@@ -103,12 +104,34 @@ TEST_F(HelpWindow, TheCloseBoxHidesLikeOk) {
     Click(main->bAbout);
     ASSERT_TRUE(WaitActive(help.get()));
     const int before = main->ActivationCount();
-    help->close();
+    EXPECT_TRUE(help->close());
     EXPECT_FALSE(help->isVisible());
     ASSERT_TRUE(WaitActive(main.get()));
     EXPECT_EQ(main->ActivationCount(), before + 1);
     Click(main->bAbout);
     EXPECT_TRUE(help->isVisible());
+}
+
+TEST_F(HelpWindow, AnOpenHelpWindowDoesNotHoldUpTheEndOfTheProgram) {
+    ShowMain();
+    Click(main->bAbout);
+    EXPECT_TRUE(help->isVisible());
+    // The end of the program closes every window; each must let itself be closed.
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(help->close());
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+}
+
+TEST_F(HelpWindow, ClosingTheMainWindowEndsTheEventLoopWithHelpOpen) {
+    ShowMain();
+    Click(main->bAbout);
+    QTimer::singleShot(0, main.get(), [this] { main->close(); });
+    QTimer watchdog;  // fires only when the loop fails to end
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
 }
 
 }  // namespace

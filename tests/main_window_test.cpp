@@ -13,6 +13,7 @@
 #include "ui/editor_look.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_text.h"
+#include "ui/shell_list_view.h"
 
 namespace zembo {
 namespace {
@@ -308,6 +309,38 @@ TEST_F(MainWindow, AFailingHandlerShowsTheErrorBoxAndTheWindowGoesOn) {
     chooser.Confirm(dir / "a.zbk");
     Click(main->bSaveZBK);
     EXPECT_TRUE(test::Exists(dir / "a.zbk"));
+}
+
+TEST_F(MainWindow, CtrlAInTheFileListThenAddClipsAddsEveryRowInOrder) {
+    std::filesystem::create_directories(dir / "media/sub");
+    test::WriteFile(dir / "media/b.avi", "");
+    test::WriteFile(dir / "media/a.mpg", "");
+    ShowMain();
+    main->fileList->ShowFolder(shell->IdOfPath(dir / "media"));
+    main->fileList->setFocus();
+    QTest::keyClick(main->fileList, Qt::Key_A, Qt::ControlModifier);
+    Click(main->bAddClips);
+    const ClipList& clips = main->Editor().clips;
+    ASSERT_EQ(clips.Count(), 3);
+    EXPECT_EQ(clips.PathAt(0), dir / "media/sub");
+    EXPECT_EQ(clips.PathAt(1), dir / "media/a.mpg");
+    EXPECT_EQ(clips.PathAt(2), dir / "media/b.avi");
+    EXPECT_TRUE(clips.IsTicked(1));
+    EXPECT_FALSE(clips.IsTicked(2));
+}
+
+TEST_F(MainWindow, ADoubleClickOnAFileOpensItAndAddsTheSelection) {
+    test::WriteFile(dir / "home/loop.avi", "");
+    ShowMain();
+    main->fileList->ShowFolder(shell->IdOfPath(dir / "home"));
+    ASSERT_EQ(main->fileList->RowCount(), 2);  // Desktop, then loop.avi
+    const QRect row = main->fileList->visualRect(main->fileList->model()->index(1, 0));
+    QTest::mouseClick(main->fileList->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QTest::mouseDClick(main->fileList->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QTest::mouseRelease(main->fileList->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    EXPECT_EQ(opened, std::vector<std::string>{dir / "home/loop.avi"});
+    ASSERT_EQ(main->Editor().clips.Count(), 1);
+    EXPECT_EQ(main->Editor().clips.PathAt(0), dir / "home/loop.avi");
 }
 
 TEST(ErrorBox, AFullStopFollowsUnlessTheMessageEndsInOneAlready) {

@@ -1,6 +1,7 @@
 #include "ui/about_window.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QTextDocument>
 
@@ -130,17 +131,24 @@ void TfmAbout::bOKClick() {
 }
 
 void TfmAbout::HideHelp() {
-    const bool wasActive = isActiveWindow();
+    handBack_ = isActiveWindow();
     hide();
-    // Hiding the active help window hands the activation to the main window.
-    if (wasActive && parentWidget() != nullptr && parentWidget()->isVisible()) {
-        parentWidget()->activateWindow();
-    }
 }
 
+// Closing only hides the window (it is never deleted), so a close is always accepted: the
+// program's own end closes every window and must not be held up here.
 void TfmAbout::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    HideHelp();
+    handBack_ = isActiveWindow();
+    event->accept();
+}
+
+void TfmAbout::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Hiding the active help window hands the activation to the main window.
+    if (handBack_ && parentWidget() != nullptr && parentWidget()->isVisible()) {
+        parentWidget()->activateWindow();
+    }
+    handBack_ = false;
 }
 
 }  // namespace zembo::ui

@@ -29,11 +29,13 @@ class TfmAbout final : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void HideHelp();
 
     bool placed_ = false;
+    bool handBack_ = false;
 };
 
 }  // namespace zembo::ui

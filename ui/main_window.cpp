@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
-#include <QTreeView>
 
 #include "platform/file_services.h"
 #include "ui/about_window.h"
@@ -12,6 +11,7 @@
 #include "ui/error_box.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_text.h"
+#include "ui/shell_list_view.h"
 
 namespace zembo::ui {
 
@@ -150,8 +150,12 @@ void TfmMain::BuildControls() {
     cbRelative->setChecked(true);
     SetHint(*cbRelative, "(requires Zembo >2.57.8)");
 
-    auto* files = Make<QTreeView>(this, "fileList", {8, 8, 609, 201});
-    fileList = files;
+    fileList = services_.shellNamespace ? new TShellListView(services_.shellNamespace(), this)
+                                        : new TShellListView(this);
+    fileList->setObjectName("fileList");
+    fileList->setGeometry(8, 8, 609, 201);
+    fileList->SetHooks({[this] { bAddClipsClick(); }, [this] { fileListClick(); },
+                        [this](char key) { fileListKeyPress(key); }});
     clipsInZBKlist = new TCheckListBox(editor_->clips, this);
     clipsInZBKlist->setObjectName("clipsInZBKlist");
     clipsInZBKlist->setGeometry(8, 246, 865, 259);
@@ -208,7 +212,13 @@ void TfmMain::bSaveZBKClick() {
     editor_->WritePatches();
 }
 
-void TfmMain::bAddClipsClick() {}
+void TfmMain::bAddClipsClick() {
+    for (int row = 0; row < fileList->RowCount(); ++row) {
+        if (fileList->IsRowSelected(row)) {
+            editor_->clips.AddClip(fileList->FullPathAt(row));
+        }
+    }
+}
 
 void TfmMain::bClearClick() {
     editor_->bClearClick();
@@ -236,6 +246,13 @@ void TfmMain::OpenZBKSaveSelfClick() {
     packager_->OpenZBKSaveSelfClick(cbRelative->isChecked());
 }
 
-void TfmMain::fileListKeyPress(char /*key*/) {}
+// The preview of the clicked clips comes with the clip preview; a click only selects until then.
+void TfmMain::fileListClick() {}
+
+void TfmMain::fileListKeyPress(char key) {
+    if (key == 1) {  // Ctrl+A
+        fileList->SelectAll();
+    }
+}
 
 }  // namespace zembo::ui

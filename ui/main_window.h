@@ -14,12 +14,14 @@
 
 #include "package/self_contained.h"
 #include "patch/patch_editor.h"
+#include "platform/shell_namespace.h"
 #include "ui/message_windows.h"
 
 namespace zembo::ui {
 
 class TfmAbout;
 class TCheckListBox;
+class TShellListView;
 class ActivationRecord;
 class ArrowFocus;
 
@@ -35,6 +37,8 @@ struct TfmMainServices {
     EditorSettings* settings = nullptr;
     platform::FileServices* files = nullptr;
     std::function<void(int)> pause;
+    // The namespace the file browser walks; empty: the user's own desktop.
+    std::function<std::unique_ptr<platform::ShellNamespace>()> shellNamespace;
 };
 
 class TfmMain final : public QWidget {
@@ -56,6 +60,7 @@ class TfmMain final : public QWidget {
     void cb15Click();
     void AddFromZBKClick();
     void OpenZBKSaveSelfClick();
+    void fileListClick();
     void fileListKeyPress(char key);
 
     PatchEditor& Editor() { return *editor_; }
@@ -76,7 +81,7 @@ class TfmMain final : public QWidget {
     QGroupBox* GroupBox1;
     QPushButton* OpenZBKSaveSelf;
     QCheckBox* cbRelative;
-    QWidget* fileList;
+    TShellListView* fileList;
     TCheckListBox* clipsInZBKlist;
     QComboBox* ShellComboBox1;
 

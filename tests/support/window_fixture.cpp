@@ -14,6 +14,15 @@ WindowFixture::WindowFixture() {
     services.chooser = &chooser;
     services.messages = &messages;
     services.pause = [this](int ms) { pauses.push_back(ms); };
+    std::filesystem::create_directories(dir / "home/Desktop");
+    services.shellNamespace = [this] {
+        platform::FileSystemLayout layout{dir / "home", dir / "home/Desktop",
+                                          [] { return std::vector<std::string>{}; }};
+        auto ns = std::make_unique<platform::FileSystemNamespace>(
+            layout, std::make_unique<RecordingOpener>(opened));
+        shell = ns.get();
+        return ns;
+    };
     main = std::make_unique<ui::TfmMain>(services);
     help = std::make_unique<ui::TfmAbout>(main.get());
     main->SetHelpWindow(help.get());

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "platform/file_system_namespace.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 #include "ui/about_window.h"
@@ -21,6 +22,16 @@ class RecordingMessages : public ui::MessageWindows {
     }
     void Information(const std::string& text) override { shown.push_back("info:" + text); }
     std::vector<std::string> shown;
+};
+
+// Records what the desktop would have opened.
+class RecordingOpener : public platform::DefaultOpener {
+public:
+    explicit RecordingOpener(std::vector<std::string>& opened) : opened_(opened) {}
+    void Open(const std::string& path) override { opened_.push_back(path); }
+
+private:
+    std::vector<std::string>& opened_;
 };
 
 class WindowFixture {
@@ -41,6 +52,9 @@ class WindowFixture {
     RecordingMessages messages;
     std::vector<int> pauses;
     std::vector<std::string> errors;  // error boxes: "caption|text"
+    std::vector<std::string> opened;  // files handed to the desktop's programs
+    // The file browser walks a desktop of the test's own: dir/home, with dir/home/Desktop.
+    platform::FileSystemNamespace* shell = nullptr;
     std::unique_ptr<ui::TfmMain> main;
     std::unique_ptr<ui::TfmAbout> help;
 };

@@ -1,5 +1,7 @@
 #include "ui/editor_look.h"
 
+#include <QPainter>
+#include <QStyleOption>
 #include <QWidget>
 
 namespace zembo::ui {
@@ -33,6 +35,21 @@ int EditorStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWi
         return kHintShowMs;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void EditorStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                     QPainter* painter, const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || box == nullptr || !(box->subControls & SC_GroupBoxLabel)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    QStyleOptionGroupBox frameOnly = *box;
+    frameOnly.subControls &= ~SC_GroupBoxLabel;
+    QProxyStyle::drawComplexControl(control, &frameOnly, painter, widget);
+    const QRect label = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+    drawItemText(painter, label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                 box->palette, box->state & State_Enabled, box->text, QPalette::WindowText);
 }
 
 void SetHint(QWidget& widget, const QString& hint) {

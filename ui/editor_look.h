@@ -29,6 +29,9 @@ class EditorStyle final : public QProxyStyle {
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override;
+    // Group box titles in the box's own font: the base style would draw them bold.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
 };
 
 // Gives a control its hint with the editor's timing.

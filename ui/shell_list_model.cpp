@@ -1,5 +1,7 @@
 #include "ui/shell_list_model.h"
 
+#include <QTimer>
+
 #include <exception>
 
 #include "ui/error_box.h"
@@ -47,6 +49,21 @@ QVariant ShellListModel::Text(int row, int column) const {
     }
 }
 
+void ShellListModel::QueueIcons() const {
+    if (iconsQueued_) {
+        return;
+    }
+    iconsQueued_ = true;
+    auto* self = const_cast<ShellListModel*>(this);
+    QTimer::singleShot(0, self, [self] {
+        self->iconsReady_ = true;
+        if (self->rowCount() > 0) {
+            emit self->dataChanged(self->index(0, 0), self->index(self->rowCount() - 1, 0),
+                                   {Qt::DecorationRole});
+        }
+    });
+}
+
 QVariant ShellListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= pane_.RowCount()) {
         return {};
@@ -58,6 +75,10 @@ QVariant ShellListModel::data(const QModelIndex& index, int role) const {
             return Text(row, column);
         case Qt::DecorationRole:
             if (column != 0) {
+                return {};
+            }
+            if (!iconsReady_) {
+                QueueIcons();
                 return {};
             }
             return icons_.IconFor(pane_.IconAt(row), PathToQt(pane_.FullPathAt(row)));

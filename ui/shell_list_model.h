@@ -17,6 +17,8 @@ class ShellListModel : public QAbstractTableModel {
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Whether rows are drawn with their pictures yet.
+    bool IconsReady() const { return iconsReady_; }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
@@ -25,10 +27,15 @@ class ShellListModel : public QAbstractTableModel {
     void EndChange() { endResetModel(); }
 
   private:
+    void QueueIcons() const;
     QVariant Text(int row, int column) const;
 
     platform::FileListPane& pane_;
     mutable ShellIcons icons_;
+    // The desktop theme is first searched after the first screen is drawn: until then rows show
+    // without pictures, so that the window appears at once.
+    mutable bool iconsReady_ = false;
+    mutable bool iconsQueued_ = false;
 };
 
 }  // namespace zembo::ui

@@ -26,11 +26,11 @@ class RecordingMessages : public ui::MessageWindows {
 
 // Records what the desktop would have opened.
 class RecordingOpener : public platform::DefaultOpener {
-public:
+  public:
     explicit RecordingOpener(std::vector<std::string>& opened) : opened_(opened) {}
     void Open(const std::string& path) override { opened_.push_back(path); }
 
-private:
+  private:
     std::vector<std::string>& opened_;
 };
 

@@ -228,6 +228,19 @@ TEST_F(MainWindow, AFileDialogClosingRunsNoActivation) {
     EXPECT_EQ(main->ActivationCount(), 1);
 }
 
+TEST_F(MainWindow, AMessageBoxClosingRunsNoActivation) {
+    ShowMain();
+    ui::QtMessageWindows real;
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        }
+    });
+    real.Information("Now please choose where the Self Contained ZBK is going to be saved.");
+    QApplication::processEvents();
+    EXPECT_EQ(main->ActivationCount(), 1);
+}
+
 TEST_F(MainWindow, ActivationReadsTheSettingsIntoTheSaveDialog) {
     test::WriteFile(dir / "last.zbk", "");
     test::WriteFile(settings.IniPath(), "[files]\r\npatch=" + (dir / "last.zbk") + "\r\n");

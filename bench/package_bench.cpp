@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/bench_folder.h"
+#include "bench/silent_feedback.h"
 #include "package/self_contained.h"
 
 namespace {
@@ -49,15 +50,6 @@ class SaveAs : public zembo::FileChooser {
     }
 };
 
-class Silent : public zembo::UserFeedback {
-  public:
-    void SetStatus(const std::string&) override {}
-    void Repaint() override {}
-    void Pause(int) override {}
-    void ShowMessageBox(const std::string&, const std::string&) override {}
-    void ShowInformation(const std::string&) override {}
-};
-
 // A fresh, empty destination and no dirty pages left from the round before, so that every
 // measured copy starts from the same state.
 void FreshOut() {
@@ -82,7 +74,7 @@ double Median(std::vector<double> v) {
 void BM_PackagerAgainstCp16ClipsOf64MB(benchmark::State& state) {
     Media();
     SaveAs chooser;
-    Silent feedback;
+    zembo::bench::SilentFeedback feedback;
     zembo::ReadOnlySettings settings;
     zembo::PatchEditor editor(chooser, feedback, settings, zembo::platform::Disk());
     zembo::SelfContainedPackager packager(editor, 0);

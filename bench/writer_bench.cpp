@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "bench/bench_folder.h"
+#include "bench/silent_feedback.h"
 #include "patch/patch_editor.h"
 
 namespace {
@@ -20,19 +21,10 @@ class NumberingChooser : public zembo::FileChooser {
     int count = 0;
 };
 
-class SilentFeedback : public zembo::UserFeedback {
-  public:
-    void SetStatus(const std::string&) override {}
-    void Repaint() override {}
-    void Pause(int) override {}
-    void ShowMessageBox(const std::string&, const std::string&) override {}
-    void ShowInformation(const std::string&) override {}
-};
-
 void BM_Save1000EntriesAs63Patches(benchmark::State& state) {
     setenv("XDG_CONFIG_HOME", BenchFolder().c_str(), 1);
     NumberingChooser chooser;
-    SilentFeedback feedback;
+    zembo::bench::SilentFeedback feedback;
     zembo::EditorSettings settings;
     zembo::PatchEditor editor(chooser, feedback, settings, zembo::platform::Disk());
     for (int i = 0; i < 1000; ++i) {

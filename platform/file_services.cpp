@@ -37,44 +37,11 @@ bool Fail(int code, std::string text = {}) {
     return false;
 }
 
-// Copies all bytes from in to out inside the kernel where it can, else through a buffer.
-int CopyBytes(int in, int out, off_t size) {
-    off_t left = size;
-    bool kernelCopy = true;
-    while (left > 0 && kernelCopy) {
-        ssize_t n = copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(left), 0);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            if (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL) {
-                kernelCopy = false;
-                break;
-            }
-            return errno;
-        }
-        if (n == 0) {
-            break;  // the source shrank under us
-        }
-        left -= n;
-    }
-    if (kernelCopy) {
-        // A file that grew while copying is copied to its end.
-        while (true) {
-            ssize_t n = copy_file_range(in, nullptr, out, nullptr, 1 << 20, 0);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                return errno;
-            }
-            if (n == 0) {
-                return 0;
-            }
-        }
-    }
+// Moves chunks with step until it reports the end (0); errno on failure.
+template <class Step>
+int CopyToEnd(Step step) {
     while (true) {
-        ssize_t n = sendfile(out, in, nullptr, 1 << 20);
+        ssize_t n = step();
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -85,6 +52,26 @@ int CopyBytes(int in, int out, off_t size) {
             return 0;
         }
     }
+}
+
+// Copies all bytes from in to out inside the kernel: copy_file_range where the file system
+// offers it, sendfile across file systems that do not.
+int CopyBytes(int in, int out) {
+    constexpr std::size_t kChunk = std::size_t{1} << 30;
+    bool fallback = false;
+    int err = CopyToEnd([&]() -> ssize_t {
+        ssize_t n = copy_file_range(in, nullptr, out, nullptr, kChunk, 0);
+        if (n < 0 &&
+            (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL)) {
+            fallback = true;
+            return 0;
+        }
+        return n;
+    });
+    if (err != 0 || !fallback) {
+        return err;
+    }
+    return CopyToEnd([&] { return sendfile(out, in, nullptr, kChunk); });
 }
 
 }  // namespace
@@ -152,7 +139,7 @@ bool DiskFileServices::CopyFile(const std::string& from, const std::string& to) 
     if (!tmp.Ok()) {
         return Fail(tmp.Error());
     }
-    if (int err = CopyBytes(in.Get(), tmp.Fd(), src.st_size); err != 0) {
+    if (int err = CopyBytes(in.Get(), tmp.Fd()); err != 0) {
         return Fail(err);
     }
     const timespec times[2] = {src.st_atim, src.st_mtim};

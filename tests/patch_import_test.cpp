@@ -3,13 +3,12 @@
 
 #include "patch/patch_editor.h"
 #include "patch/patch_import.h"
-#include "tests/support/scripted_ui.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/editor_fixture.h"
 
 namespace zembo {
 namespace {
 
-class Import : public testing::Test {
+class Import : public testing::Test, public test::EditorFixture {
   protected:
     std::vector<std::string> Paths() const {
         std::vector<std::string> out;
@@ -19,13 +18,6 @@ class Import : public testing::Test {
         return out;
     }
     using Paths_ = std::vector<std::string>;
-
-    test::TestSettings settings;
-    test::TempDir dir;
-    test::ScriptedChooser chooser;
-    test::RecordingFeedback feedback;
-    EditorSettings editorSettings;
-    PatchEditor editor{chooser, feedback, editorSettings, platform::Disk()};
 };
 
 TEST_F(Import, ClipsArriveFromTheHighestSlotDownAfterTheListsOwn) {

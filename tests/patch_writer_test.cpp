@@ -5,13 +5,12 @@
 #include "patch/ini_file.h"
 #include "patch/patch_editor.h"
 #include "patch/patch_format.h"
-#include "tests/support/scripted_ui.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/editor_fixture.h"
 
 namespace zembo {
 namespace {
 
-class Writer : public testing::Test {
+class Writer : public testing::Test, public test::EditorFixture {
   protected:
     void AddClips(int n) {
         for (int i = 1; i <= n; ++i) {
@@ -29,17 +28,6 @@ class Writer : public testing::Test {
         }
         return n;
     }
-    std::string LastPatch() {
-        TIniFile ini("zembo.ini");
-        return ini.ReadValue("files", "patch", "<none>");
-    }
-
-    test::TestSettings settings;
-    test::TempDir dir;
-    test::ScriptedChooser chooser;
-    test::RecordingFeedback feedback;
-    EditorSettings editorSettings;
-    PatchEditor editor{chooser, feedback, editorSettings, platform::Disk()};
 };
 
 TEST_F(Writer, AnEmptyListShowsNoDialogAndTouchesNothing) {

@@ -5,8 +5,7 @@
 
 #include "package/self_contained.h"
 #include "patch/ini_file.h"
-#include "tests/support/scripted_ui.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/editor_fixture.h"
 
 namespace zembo {
 namespace {
@@ -17,7 +16,7 @@ using test::ReadFile;
 using test::WriteFile;
 using Names = std::vector<std::string>;
 
-class Packaging : public testing::Test {
+class Packaging : public testing::Test, public test::EditorFixture {
   protected:
     Packaging() {
         std::filesystem::create_directories(root / "src/sub");
@@ -75,7 +74,6 @@ class Packaging : public testing::Test {
         TIniFile ini(file);
         return ini.ReadValue(section, key, "<none>");
     }
-    std::string LastPatch() { return Value(settings.IniPath(), "files", "patch"); }
 
     std::vector<std::string> Statuses() const {
         std::vector<std::string> out;
@@ -87,12 +85,7 @@ class Packaging : public testing::Test {
         return out;
     }
 
-    test::TestSettings settings;
-    test::TempDir root;
-    test::ScriptedChooser chooser;
-    test::RecordingFeedback feedback;
-    EditorSettings editorSettings;
-    PatchEditor editor{chooser, feedback, editorSettings, platform::Disk()};
+    const test::TempDir& root = dir;
 };
 
 TEST_F(Packaging, EveryKindOfSlotWithRelativeValues) {

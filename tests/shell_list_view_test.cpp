@@ -10,6 +10,7 @@
 
 #include "platform/file_system_namespace.h"
 #include "tests/support/fake_namespace.h"
+#include "tests/support/recording_opener.h"
 #include "tests/support/temp_dir.h"
 #include "ui/error_box.h"
 #include "ui/file_properties_dialog.h"
@@ -22,14 +23,7 @@ using platform::ItemId;
 using test::TempDir;
 using test::WriteFile;
 
-class RecordingOpener : public platform::DefaultOpener {
-  public:
-    explicit RecordingOpener(std::vector<std::string>& opened) : opened_(opened) {}
-    void Open(const std::string& path) override { opened_.push_back(path); }
-
-  private:
-    std::vector<std::string>& opened_;
-};
+using test::RecordingOpener;
 
 // The desktop namespace, except that the folders named fail to list, as unreadable ones do.
 class FailingFolders : public platform::FileSystemNamespace {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/file_system_namespace.h"
+#include "tests/support/recording_opener.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 #include "ui/about_window.h"
@@ -22,16 +23,6 @@ class RecordingMessages : public ui::MessageWindows {
     }
     void Information(const std::string& text) override { shown.push_back("info:" + text); }
     std::vector<std::string> shown;
-};
-
-// Records what the desktop would have opened.
-class RecordingOpener : public platform::DefaultOpener {
-  public:
-    explicit RecordingOpener(std::vector<std::string>& opened) : opened_(opened) {}
-    void Open(const std::string& path) override { opened_.push_back(path); }
-
-  private:
-    std::vector<std::string>& opened_;
 };
 
 class WindowFixture {

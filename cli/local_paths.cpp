@@ -1,0 +1,75 @@
+#include "cli/local_paths.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "cli/command_error.h"
+
+namespace zembo::cli {
+namespace {
+
+std::string CurrentFolder() {
+    std::vector<char> buffer(4096);
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) {
+            throw CommandError(std::string("cannot tell the current folder: ") +
+                               std::strerror(errno));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return buffer.data();
+}
+
+// Opens path for reading; -1 with errno set when it cannot.
+int OpenForReading(const std::string& path) {
+    return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+}
+
+}  // namespace
+
+std::string MakeAbsolute(const std::string& path) {
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::string rest = path;
+    while (rest.rfind("./", 0) == 0) {
+        rest.erase(0, rest.find_first_not_of('/', 1));
+    }
+    std::string folder = CurrentFolder();
+    if (folder.back() != '/') {
+        folder.push_back('/');
+    }
+    return folder + rest;
+}
+
+bool OpensForReading(const std::string& path) {
+    const int fd = OpenForReading(path);
+    if (fd < 0) {
+        return false;
+    }
+    close(fd);
+    return true;
+}
+
+void RequireReadableFile(const std::string& path, const std::string& role) {
+    const std::string problem = "cannot read " + role + " \"" + path + "\": ";
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) {
+        throw CommandError(problem + std::strerror(errno));
+    }
+    if (S_ISDIR(st.st_mode)) {
+        throw CommandError(problem + std::strerror(EISDIR));
+    }
+    const int fd = OpenForReading(path);
+    if (fd < 0) {
+        throw CommandError(problem + std::strerror(errno));
+    }
+    close(fd);
+}
+
+}  // namespace zembo::cli

@@ -173,12 +173,11 @@ void TfmMain::BuildControls() {
         setTabOrder(order[i], order[i + 1]);
     }
     arrows_ = new ArrowFocus(this);
-    for (QWidget* w : {static_cast<QWidget*>(bSaveZBK), static_cast<QWidget*>(bAddClips),
-                       static_cast<QWidget*>(bClear), static_cast<QWidget*>(bDelete),
-                       static_cast<QWidget*>(bAbout), static_cast<QWidget*>(cb15),
-                       static_cast<QWidget*>(AddFromZBK), static_cast<QWidget*>(OpenZBKSaveSelf),
-                       static_cast<QWidget*>(cbRelative)}) {
-        arrows_->Watch(w);
+    for (QWidget* parent : {static_cast<QWidget*>(this), static_cast<QWidget*>(GroupBox1)}) {
+        for (QAbstractButton* b :
+             parent->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+            arrows_->Watch(b);
+        }
     }
     bSaveZBK->setFocus(Qt::OtherFocusReason);
 }

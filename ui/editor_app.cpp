@@ -2,10 +2,10 @@
 
 #include <QIcon>
 #include <QStyleFactory>
-#include <QTimer>
 
 #include "ui/editor_look.h"
 #include "ui/error_box.h"
+#include "ui/first_paint.h"
 
 namespace zembo::ui {
 
@@ -26,7 +26,7 @@ void EditorWindows::Show() {
     fmMain.show();
     fmMain.activateWindow();
     // The icon follows as soon as the window stands: reading its pictures need not delay it.
-    QTimer::singleShot(0, &fmMain, [] { QApplication::setWindowIcon(EditorIcon()); });
+    AfterFirstPaint(&fmMain, [] { QApplication::setWindowIcon(EditorIcon()); });
 }
 
 QIcon EditorIcon() {

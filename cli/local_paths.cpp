@@ -47,6 +47,13 @@ std::string MakeAbsolute(const std::string& path) {
     return folder + rest;
 }
 
+bool IsForeignPath(const std::string& value) {
+    const bool drive =
+        value.size() >= 2 && value[1] == ':' &&
+        ((value[0] >= 'A' && value[0] <= 'Z') || (value[0] >= 'a' && value[0] <= 'z'));
+    return drive || value.find('\\') != std::string::npos;
+}
+
 bool OpensForReading(const std::string& path) {
     const int fd = OpenForReading(path);
     if (fd < 0) {

@@ -10,6 +10,10 @@ namespace zembo::cli {
 // leading "./" dropped. Raises CommandError when the current folder cannot be told.
 std::string MakeAbsolute(const std::string& path);
 
+// Whether a value is a path written for Windows ("D:\clips\a.avi", "party_clips\a.avi"): it
+// holds a "\" or begins with a drive letter and ":".
+bool IsForeignPath(const std::string& value);
+
 // Whether the file at path opens for reading. Never blocks, not even on a pipe without writer.
 bool OpensForReading(const std::string& path);
 

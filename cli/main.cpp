@@ -27,8 +27,14 @@ int Fail(const std::string& problem) {
 }
 
 int Run(Invocation invocation) {
-    for (std::string& operand : invocation.operands) {
-        operand = MakeAbsolute(operand);
+    for (std::size_t i = 0; i < invocation.operands.size(); ++i) {
+        std::string& operand = invocation.operands[i];
+        // The clips of `new` are what the patch will say: a path of this disk is made full, as
+        // the file browser gives it, but a value written for Windows stays as it was typed.
+        const bool clip = invocation.command == Command::kNew && i > 0;
+        if (!clip || !IsForeignPath(operand)) {
+            operand = MakeAbsolute(operand);
+        }
     }
     switch (invocation.command) {
         case Command::kHelp:

@@ -38,15 +38,6 @@ bool CopyNames::IsFree(const std::string& name) const {
     return true;
 }
 
-bool CopyNames::Known(const std::string& source) const {
-    for (const Taken& t : taken_) {
-        if (t.source == source || same_(t.source, source)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void CopyNames::Reserve(const std::string& source, const std::string& name) {
     if (IsFree(name)) {
         taken_.push_back({name, source});

@@ -22,9 +22,6 @@ class CopyNames {
     // is free, else the first free of "stem_2.ext", "stem_3.ext", ...
     std::string NameFor(const std::string& source, const std::string& wanted);
 
-    // Whether NameFor already answered for this source (its copy needs making only once).
-    bool Known(const std::string& source) const;
-
   private:
     struct Taken {
         std::string name;

@@ -13,11 +13,9 @@ std::string NaturalName(const PlannedCopy& copy, bool isClip) {
 
 void Settle(PlannedCopy& copy, bool isClip, const PackageFolder& folder, CopyNames& names,
             const platform::FileServices& files) {
-    const std::string natural = NaturalName(copy, isClip);
-    const bool seen = names.Known(copy.source.path);
-    copy.copyName = names.NameFor(copy.source.path, natural);
-    copy.copyNeeded = !seen && !(copy.source.found &&
-                                 files.SameFile(copy.source.path, folder.CopyPath(copy.copyName)));
+    copy.copyName = names.NameFor(copy.source.path, NaturalName(copy, isClip));
+    copy.inPlace =
+        copy.source.found && files.SameFile(copy.source.path, folder.CopyPath(copy.copyName));
 }
 
 }  // namespace

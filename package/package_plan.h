@@ -14,10 +14,10 @@
 namespace zembo {
 
 struct PlannedCopy {
-    std::string value;        // as the source patch stores it
-    ResolvedPath source;      // the file on this disk, or the last place it was looked for
-    std::string copyName;     // the copy's file name in its package folder
-    bool copyNeeded = false;  // false: already in place, or copied for an earlier slot
+    std::string value;     // as the source patch stores it
+    ResolvedPath source;   // the file on this disk, or the last place it was looked for
+    std::string copyName;  // the copy's file name in its package folder
+    bool inPlace = false;  // the source is that very copy already
 };
 
 struct SlotPlan {

@@ -1,6 +1,7 @@
 #include "package/self_contained.h"
 
 #include <optional>
+#include <set>
 
 #include "package/package_folders.h"
 #include "package/package_plan.h"
@@ -25,6 +26,25 @@ void EnsureFolder(platform::FileServices& files, const PackageFolder& folder) {
         (void)files.CreateDirectory(folder.path);
     }
 }
+
+// The copies made in this run: a source named by several slots is copied once, unless that copy
+// failed, when every slot tries and reports its own.
+class MadeCopies {
+  public:
+    bool Copy(const PlannedCopy& copy, const PackageFolder& folder, platform::FileServices& files) {
+        if (copy.inPlace || made_.count(copy.copyName) != 0) {
+            return true;
+        }
+        if (!files.CopyFile(copy.source.path, folder.CopyPath(copy.copyName))) {
+            return false;
+        }
+        made_.insert(copy.copyName);
+        return true;
+    }
+
+  private:
+    std::set<std::string> made_;
+};
 
 }  // namespace
 
@@ -80,6 +100,8 @@ PackagingResult SelfContainedPackager::SaveSelfContained(const std::string& sour
         report.clear();
         const std::vector<SlotPlan> plan =
             PlanPackage(source, editor_.state.lastPatchFolder, clips, mattes, files);
+        MadeCopies made;
+        MadeCopies madeMattes;
         auto next = plan.begin();
         for (int slot = 1; slot <= zbk::kSlotCount; ++slot) {
             feedback.Repaint();
@@ -96,8 +118,7 @@ PackagingResult SelfContainedPackager::SaveSelfContained(const std::string& sour
             feedback.SetStatus("Copying Clip: " + FileNamePart(clip.value));
             newPatch->WriteValue(zbk::kFilenamesSection, zbk::SlotKey(slot),
                                  clips.ValueFor(clip.copyName, relativeValues));
-            if (clip.copyNeeded &&
-                !files.CopyFile(clip.source.path, clips.CopyPath(clip.copyName))) {
+            if (!made.Copy(clip, clips, files)) {
                 report += kClipNotCopied + clip.source.path + kLineBreak;
             }
 
@@ -113,8 +134,7 @@ PackagingResult SelfContainedPackager::SaveSelfContained(const std::string& sour
             feedback.SetStatus("Copying Alpha Matte: " + FileNamePart(matte.source.path));
             newPatch->WriteValue(zbk::kStencilFilenamesSection, zbk::SlotKey(slot),
                                  mattes.ValueFor(matte.copyName, relativeValues));
-            if (matte.copyNeeded &&
-                !files.CopyFile(matte.source.path, mattes.CopyPath(matte.copyName))) {
+            if (!madeMattes.Copy(matte, mattes, files)) {
                 report += kMatteNotCopied + matte.source.path + kLineBreak;
             }
         }

@@ -210,10 +210,9 @@ int ReplaceFileContent(const std::string& path, std::string_view content) {
     if (!tmp.WriteAll(content)) {
         return tmp.Error();
     }
+    // The old file's permissions, where the file system keeps them (a FAT stick refuses some).
     const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
-    if (fchmod(tmp.Fd(), mode) != 0) {
-        return errno;
-    }
+    (void)fchmod(tmp.Fd(), mode);
     if (exists && (st.st_uid != geteuid() || st.st_gid != getegid())) {
         // Only the superuser may give the file back to its owner; others keep it as theirs.
         if (fchown(tmp.Fd(), st.st_uid, st.st_gid) != 0) {

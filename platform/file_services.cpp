@@ -54,6 +54,18 @@ int CopyToEnd(Step step) {
     }
 }
 
+bool AtEnd(int fd) {
+    struct stat st {};
+    const off_t at = lseek(fd, 0, SEEK_CUR);
+    return fstat(fd, &st) == 0 && at >= st.st_size;
+}
+
+bool SameSize(int a, int b) {
+    struct stat sa {};
+    struct stat sb {};
+    return fstat(a, &sa) == 0 && fstat(b, &sb) == 0 && sa.st_size == sb.st_size;
+}
+
 // Copies all bytes from in to out inside the kernel: copy_file_range where the file system
 // offers it, sendfile across file systems that do not.
 int CopyBytes(int in, int out) {
@@ -68,10 +80,17 @@ int CopyBytes(int in, int out) {
         }
         return n;
     });
-    if (err != 0 || !fallback) {
+    if (err != 0) {
         return err;
     }
-    return CopyToEnd([&] { return sendfile(out, in, nullptr, kChunk); });
+    // Some file systems end a kernel copy short of the end; sendfile carries on from there.
+    if (fallback || !AtEnd(in)) {
+        err = CopyToEnd([&] { return sendfile(out, in, nullptr, kChunk); });
+    }
+    if (err != 0) {
+        return err;
+    }
+    return SameSize(in, out) ? 0 : EIO;
 }
 
 }  // namespace
@@ -142,10 +161,11 @@ bool DiskFileServices::CopyFile(const std::string& from, const std::string& to) 
     if (int err = CopyBytes(in.Get(), tmp.Fd()); err != 0) {
         return Fail(err);
     }
+    // Permissions and times as the source's where the target's file system keeps them (a FAT
+    // stick refuses some); the copy stands either way.
     const timespec times[2] = {src.st_atim, src.st_mtim};
-    if (fchmod(tmp.Fd(), src.st_mode & 07777) != 0 || futimens(tmp.Fd(), times) != 0) {
-        return Fail(errno);
-    }
+    (void)fchmod(tmp.Fd(), src.st_mode & 07777);
+    (void)futimens(tmp.Fd(), times);
     if (!tmp.Commit(target)) {
         return Fail(tmp.Error());
     }

@@ -45,6 +45,17 @@ class CliNew : public CliTest {
     }
 };
 
+TEST_F(CliNew, ClipsOfThisDiskAreMadeFullAndWindowsValuesStayAsTyped) {
+    const auto made = Run(
+        {"new", "N.zbk", "D:\\clips\\loop.avi", "party_clips\\x.avi", "clips/a.mpg", "/abs/b.avi"});
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string text = ReadFile(root / "N.zbk");
+    EXPECT_NE(text.find("1=D:\\clips\\loop.avi\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("2=party_clips\\x.avi\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("3=" + (root / "clips/a.mpg") + "\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("4=/abs/b.avi\r\n"), std::string::npos) << text;
+}
+
 TEST_F(CliNew, FortyClipsGoIntoThreeNumberedPatches) {
     std::filesystem::create_directory(root / "show");
     const auto made = Run(Args({"new", "show/Set.zbk"}, Clips(40)));

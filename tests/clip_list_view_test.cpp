@@ -86,6 +86,19 @@ TEST_F(ClipListInput, TheSpaceBarTogglesTheSelectedEntryOnly) {
     EXPECT_FALSE(clips().IsTicked(2));
 }
 
+TEST_F(ClipListInput, DeletingLeavesNothingSelectedWhereverTheEntryStood) {
+    for (int row : {2, 0}) {
+        Press(OnText(row));
+        main->bDeleteClick();
+        QApplication::processEvents();  // the view's own follow-ups come queued
+        EXPECT_EQ(clips().Selected(), ClipList::kNoSelection) << "after deleting row " << row;
+        EXPECT_TRUE(list->selectionModel()->selectedIndexes().isEmpty());
+        main->bDeleteClick();  // with nothing selected, nothing more goes
+    }
+    ASSERT_EQ(clips().Count(), 1);
+    EXPECT_EQ(clips().PathAt(0), "/c/b.mpg");
+}
+
 TEST_F(ClipListInput, TheKeysMoveTheSingleSelection) {
     Press(OnText(0));
     QTest::keyClick(list, Qt::Key_Down);

@@ -401,6 +401,27 @@ TEST_F(Packaging, AFailedCopyLeavesNoHalfCopy) {
     EXPECT_EQ(ListFolder(root / "out/Set_clips"), (Names{"big.avi", "small.avi"}));
 }
 
+TEST_F(Packaging, EverySlotReportsItsOwnFailedCopy) {
+    WriteFile(root / "media/big.avi", std::string(200 << 10, 'b'));
+    WriteFile(root / "src/p.zbk",
+              "[Filenames]\r\n1=gone.avi\r\n2=gone.avi\r\n3=" + (root / "media/big.avi") +
+                  "\r\n4=" + (root / "media/big.avi") + "\r\n");
+    chooser.Confirm(root / "src/p.zbk").Confirm(root / "out/Set.zbk");
+    PackagingResult result;
+    {
+        test::ScopedFileSizeLimit diskFull(64 << 10);
+        result = Run(true);
+    }
+    const std::string gone = root / "src/gone.avi";
+    const std::string big = root / "media/big.avi";
+    EXPECT_EQ(result.copyReport, "Couldn't find relative clip: " + gone + "Could not copy " + gone +
+                                     "\r\nCouldn't find relative clip: " + gone +
+                                     "Could not copy " + gone + "\r\nCould not copy " + big +
+                                     "\r\nCould not copy " + big + "\r\n");
+    EXPECT_EQ(Value(root / "out/Set.zbk", "Filenames", "2"), "Set_clips\\gone.avi");
+    EXPECT_EQ(Value(root / "out/Set.zbk", "Filenames", "4"), "Set_clips\\big.avi");
+}
+
 TEST_F(Packaging, AClipsFolderThatCannotBeMadeReportsEveryCopy) {
     MakeSourceTree();
     chooser.Confirm(root / "src/Old.zbk").Confirm(root / "out/Set.zbk");

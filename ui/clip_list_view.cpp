@@ -169,10 +169,17 @@ void TCheckListBox::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
+void TCheckListBox::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
+    // After a removal nothing is selected; the view would otherwise move on to a neighbour.
+    selectionModel()->clearCurrentIndex();
+    QListView::rowsAboutToBeRemoved(parent, start, end);
+}
+
 void TCheckListBox::FollowCoreSelection() {
     const int row = model_.Clips().Selected();
     if (row == ClipList::kNoSelection) {
         selectionModel()->clearSelection();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         return;
     }
     const QModelIndex index = model_.index(row);
@@ -182,6 +189,9 @@ void TCheckListBox::FollowCoreSelection() {
 }
 
 void TCheckListBox::FollowViewSelection() {
+    if (model_.Removing()) {
+        return;
+    }
     const QModelIndexList rows = selectionModel()->selectedIndexes();
     model_.Clips().Select(rows.isEmpty() ? ClipList::kNoSelection : rows.front().row());
 }

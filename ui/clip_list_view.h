@@ -24,6 +24,8 @@ class ClipListModel final : public QAbstractListModel, private ClipListObserver 
     QVariant data(const QModelIndex& index, int role) const override;
 
     ClipList& Clips() { return clips_; }
+    // While rows are being removed, the view's passing choices of a neighbour are not the user's.
+    bool Removing() const { return removing_; }
 
   signals:
     void CoreSelectionChanged();
@@ -37,6 +39,7 @@ class ClipListModel final : public QAbstractListModel, private ClipListObserver 
     void SelectionChanged() override;
 
     ClipList& clips_;
+    bool removing_ = false;
 };
 
 // Draws a row: the flat tick box in the check column, then the path.
@@ -58,6 +61,7 @@ class TCheckListBox final : public QListView {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
 
   private:
     void Press(QMouseEvent* event);

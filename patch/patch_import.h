@@ -6,11 +6,8 @@
 
 namespace zembo {
 
-// Appends the clips of the patch file at fileName, slot 16 first and slot 1 last, unticked and
-// unchanged; empty slots add nothing. Returns how many were appended.
-int AppendPatchClips(const std::string& fileName, ClipList& clips);
-
-// Asks od1 for a patch and appends its clips; a cancelled dialog changes nothing.
+// Asks od1 for a patch and appends its clips, slot 16 first and slot 1 last, unticked and
+// unchanged; empty slots add nothing. A cancelled dialog changes nothing.
 void AddFromZBK(TFileDialog& od1, FileChooser& chooser, ClipList& clips);
 
 }  // namespace zembo

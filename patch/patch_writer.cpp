@@ -6,7 +6,9 @@
 #include "patch/patch_format.h"
 
 namespace zembo {
+namespace {
 
+// Writes one chunk (count entries from first) into the patch file, slots from "1".
 void WritePatchFile(const std::string& fileName, const ClipList& clips, int first, int count) {
     TIniFile patch(fileName);
     patch.WriteValue(zbk::kVersionSection, zbk::kVersionKey, zbk::kVersionValue);
@@ -20,6 +22,8 @@ void WritePatchFile(const std::string& fileName, const ClipList& clips, int firs
                          zbk::SourceSystemFor(clips.IsTicked(index)));
     }
 }
+
+}  // namespace
 
 void WritePatches(const ClipList& clips, bool restrictTo15, TFileDialog& sd1, FileChooser& chooser,
                   EditorSettings& settings) {

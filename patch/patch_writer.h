@@ -17,7 +17,4 @@ inline constexpr int kRestrictedChunk = 15;
 void WritePatches(const ClipList& clips, bool restrictTo15, TFileDialog& sd1, FileChooser& chooser,
                   EditorSettings& settings);
 
-// Writes one chunk (count entries from first) into the patch file, slots from "1".
-void WritePatchFile(const std::string& fileName, const ClipList& clips, int first, int count);
-
 }  // namespace zembo

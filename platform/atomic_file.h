@@ -32,7 +32,6 @@ class TempFile {
     bool Ok() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
     int Error() const { return error_; }
-    const std::string& Path() const { return path_; }
 
     bool WriteAll(std::string_view data);
     // Closes the file and renames it over target; on failure the temporary file is removed.

@@ -13,9 +13,6 @@ class ActivationRecord final : public QObject {
   public:
     ActivationRecord(QWidget* mainWindow, QWidget* helpWindow, std::function<void()> onActivate);
 
-    // The window that last held the focus: the main window, the help window, or none yet.
-    QWidget* Holder() const { return holder_; }
-
   private:
     void FocusChanged(QWidget* old, QWidget* now);
 

@@ -18,17 +18,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_list_pane.h"
-#include "platform/file_system_namespace.h"
-#include "ui/shell_list_view.h"
+#include "browser/file_list_pane.h"
+#include "browser/file_system_namespace.h"
+#include "ui/browser/shell_list_view.h"
 
 extern char** environ;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using zembo::platform::FileSystemLayout;
-using zembo::platform::FileSystemNamespace;
+using zembo::browser::FileSystemLayout;
+using zembo::browser::FileSystemNamespace;
 
 double Seconds(Clock::time_point from) {
     return std::chrono::duration<double>(Clock::now() - from).count();
@@ -74,7 +74,7 @@ double TimeLs(const std::string& folder) {
     return t;
 }
 
-class NoControl : public zembo::platform::ListControl {
+class NoControl : public zembo::browser::ListControl {
   public:
     void BeginUpdate() override {}
     void EndUpdate() override {}
@@ -129,8 +129,8 @@ int main(int argc, char** argv) {
     {
         FileSystemNamespace ns(LayoutFor(folder), nullptr);
         NoControl control;
-        zembo::platform::FileListPane pane(ns, control);
-        pane.ShowFolder(zembo::platform::ItemId());
+        zembo::browser::FileListPane pane(ns, control);
+        pane.ShowFolder(zembo::browser::ItemId());
         const std::size_t before = HeapInUse();
         pane.ShowFolder(ns.IdOfPath(folder));
         const std::size_t after = HeapInUse();
@@ -139,12 +139,12 @@ int main(int argc, char** argv) {
         std::printf(
             "row table: %d rows of %zu bytes, %zu bytes of heap, %zu bytes of names: "
             "%.1f bytes a row beyond the names\n",
-            pane.RowCount(), sizeof(zembo::platform::ShellItem), after - before, nameBytes,
+            pane.RowCount(), sizeof(zembo::browser::ShellItem), after - before, nameBytes,
             bytesPerRow);
     }
 
     auto ns = std::make_unique<FileSystemNamespace>(LayoutFor(folder), nullptr);
-    const zembo::platform::ItemId target = ns->IdOfPath(folder);
+    const zembo::browser::ItemId target = ns->IdOfPath(folder);
     zembo::ui::TShellListView view(std::move(ns));
     view.resize(609, 201);
     view.show();
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 5; ++round) {
         ls.push_back(TimeLs(folder));
 
-        view.ShowFolder(zembo::platform::ItemId());
+        view.ShowFolder(zembo::browser::ItemId());
         view.grab();
         auto start = Clock::now();
         view.ShowFolder(target);

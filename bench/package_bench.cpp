@@ -76,8 +76,11 @@ void BM_PackagerAgainstCp16ClipsOf64MB(benchmark::State& state) {
     SaveAs chooser;
     zembo::bench::SilentFeedback feedback;
     zembo::ReadOnlySettings settings;
-    zembo::PatchEditor editor(chooser, feedback, settings, zembo::platform::Disk());
-    zembo::SelfContainedPackager packager(editor, 0);
+    zembo::TFileDialog od1 = zembo::TFileDialog::OpenDialog();
+    zembo::TFileDialog sd1 = zembo::TFileDialog::SaveDialog();
+    zembo::WindowState window;
+    zembo::SelfContainedPackager packager({chooser, feedback, settings, zembo::platform::Disk()},
+                                          od1, sd1, window, 0);
     const std::string cp = "cp " + Media() + "/clip*.avi " + BenchFolder() + "/out/";
     std::vector<double> ours;
     std::vector<double> theirs;

@@ -26,7 +26,7 @@ void BM_Save1000EntriesAs63Patches(benchmark::State& state) {
     NumberingChooser chooser;
     zembo::bench::SilentFeedback feedback;
     zembo::EditorSettings settings;
-    zembo::PatchEditor editor(chooser, feedback, settings, zembo::platform::Disk());
+    zembo::PatchEditor editor({chooser, feedback, settings, zembo::platform::Disk()});
     for (int i = 0; i < 1000; ++i) {
         editor.clips.AddClip("/home/vj/clips/library/clip_" + std::to_string(i) + ".avi");
     }

@@ -1,6 +1,7 @@
 #include "cli/console_stand_ins.h"
 
-#include "platform/file_services.h"
+#include <chrono>
+#include <thread>
 
 namespace zembo::cli {
 
@@ -21,7 +22,7 @@ void ConsoleFeedback::SetStatus(const std::string& text) {
 }
 
 void ConsoleFeedback::Pause(int milliseconds) {
-    platform::Sleep(milliseconds);
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 void ConsoleFeedback::ShowMessageBox(const std::string& text, const std::string& caption) {

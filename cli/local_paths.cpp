@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "platform/unique_fd.h"
 
 namespace zembo::cli {
 namespace {
@@ -25,9 +26,9 @@ std::string CurrentFolder() {
     return buffer.data();
 }
 
-// Opens path for reading; -1 with errno set when it cannot.
-int OpenForReading(const std::string& path) {
-    return open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+// Opens path for reading; not Ok() with errno set when it cannot.
+platform::UniqueFd OpenForReading(const std::string& path) {
+    return platform::UniqueFd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
 }
 
 }  // namespace
@@ -55,12 +56,7 @@ bool IsForeignPath(const std::string& value) {
 }
 
 bool OpensForReading(const std::string& path) {
-    const int fd = OpenForReading(path);
-    if (fd < 0) {
-        return false;
-    }
-    close(fd);
-    return true;
+    return OpenForReading(path).Ok();
 }
 
 void RequireReadableFile(const std::string& path, const std::string& role) {
@@ -72,11 +68,9 @@ void RequireReadableFile(const std::string& path, const std::string& role) {
     if (S_ISDIR(st.st_mode)) {
         throw CommandError(problem + std::strerror(EISDIR));
     }
-    const int fd = OpenForReading(path);
-    if (fd < 0) {
+    if (!OpenForReading(path).Ok()) {
         throw CommandError(problem + std::strerror(errno));
     }
-    close(fd);
 }
 
 }  // namespace zembo::cli

@@ -15,12 +15,12 @@ int RunNew(const Invocation& invocation, std::ostream& out) {
     NamingChooser chooser([&first](int n) { return ChunkFileName(first, n); });
     ConsoleFeedback feedback(out);
     ReadOnlySettings settings;
-    PatchEditor editor(chooser, feedback, settings, platform::Disk());
+    PatchEditor editor({chooser, feedback, settings, platform::Disk()});
     for (std::size_t i = 1; i < invocation.operands.size(); ++i) {
         editor.clips.AddClip(invocation.operands[i]);
     }
     if (invocation.restrict15) {
-        editor.cb15Click();
+        editor.ToggleRestrictTo15();
     }
 
     try {

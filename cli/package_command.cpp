@@ -3,7 +3,6 @@
 #include "cli/local_paths.h"
 #include "package/self_contained.h"
 #include "patch/editor_settings.h"
-#include "patch/patch_editor.h"
 #include "platform/file_services.h"
 
 namespace zembo::cli {
@@ -49,10 +48,11 @@ int RunPackage(const Invocation& invocation, std::ostream& out) {
     NamingChooser chooser([&newPatch](int n) { return n == 1 ? newPatch : std::string(); });
     ConsoleFeedback feedback(out);
     ReadOnlySettings settings;
-    PatchEditor editor(chooser, feedback, settings, platform::Disk());
-    editor.OD1.FileName = source;
-
-    SelfContainedPackager packager(editor, 0);
+    TFileDialog od1 = TFileDialog::OpenDialog();
+    TFileDialog sd1 = TFileDialog::SaveDialog();
+    WindowState state;
+    SelfContainedPackager packager({chooser, feedback, settings, platform::Disk()}, od1, sd1, state,
+                                   0);
     const PackagingResult result = packager.SaveSelfContained(source, !invocation.absolute);
     switch (result.outcome) {
         case PackagingResult::Outcome::kCompleted:

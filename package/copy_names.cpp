@@ -1,21 +1,14 @@
 #include "package/copy_names.h"
 
+#include "platform/ascii_text.h"
+
 namespace zembo {
 namespace {
 
 // Zembo runs on Windows, where a folder cannot hold "Intro.avi" and "intro.avi" side by side; a
 // package must stay whole when it is carried there.
 bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (fold(a[i]) != fold(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return platform::EqualsIgnoringAsciiCase(a, b);
 }
 
 }  // namespace

@@ -3,10 +3,8 @@
 #include <optional>
 #include <set>
 
-#include "package/package_folders.h"
 #include "package/package_plan.h"
 #include "package/system_error_text.h"
-#include "patch/ini_file.h"
 #include "patch/patch_format.h"
 #include "patch/path_rules.h"
 
@@ -48,107 +46,120 @@ class MadeCopies {
 
 }  // namespace
 
-PackagingResult SelfContainedPackager::OpenZBKSaveSelfClick(bool relativeValues) {
-    if (!editor_.state.lastPatchFolder.empty()) {
-        editor_.OD1.InitialDir = editor_.state.lastPatchFolder;
+PackagingResult SelfContainedPackager::ChooseAndPackage(bool relativeValues) {
+    if (!state_.lastPatchFolder.empty()) {
+        od1_.InitialDir = state_.lastPatchFolder;
     }
-    if (!editor_.OD1.Execute(editor_.Chooser())) {
+    if (!od1_.Execute(services_.chooser)) {
         return {};
     }
-    editor_.Feedback().ShowInformation(kChooseNewPatchText);
-    return SaveSelfContained(editor_.OD1.FileName, relativeValues);
+    services_.feedback.ShowInformation(kChooseNewPatchText);
+    return SaveSelfContained(od1_.FileName, relativeValues);
 }
 
 PackagingResult SelfContainedPackager::SaveSelfContained(const std::string& sourcePatch,
                                                          bool relativeValues) {
-    UserFeedback& feedback = editor_.Feedback();
-    platform::FileServices& files = editor_.Files();
     PackagingResult result;
-
     TIniFile source(sourcePatch);
-    editor_.SD1.FileName = sourcePatch;
-    editor_.state.lastPatchFolder = FolderPart(sourcePatch);
-    if (!editor_.state.lastClipFolder.empty()) {
-        editor_.SD1.InitialDir = editor_.state.lastClipFolder;
+    if (std::optional<std::string> newPath = ChooseNewPatch(sourcePatch)) {
+        result.newPatch = *newPath;
+        if (CopyPatchFile(sourcePatch, *newPath, result)) {
+            TIniFile newPatch(*newPath);
+            const PackageFolder clips = PackageFolderFor(*newPath, kClipsSuffix);
+            const PackageFolder mattes = PackageFolderFor(*newPath, kMattesSuffix);
+            EnsureFolder(services_.files, clips);
+            CopySlots(source, newPatch, clips, mattes, relativeValues, result.copyReport);
+            FinishRun(newPatch, clips, result.copyReport);
+            result.outcome = PackagingResult::Outcome::kCompleted;
+        }
     }
-
-    std::optional<TIniFile> newPatch;
-    [&] {
-        if (!editor_.SD1.Execute(editor_.Chooser())) {
-            return;
-        }
-        const std::string newPath = editor_.SD1.FileName;
-        result.newPatch = newPath;
-        if (!files.CopyFile(sourcePatch, newPath)) {
-            result.outcome = PackagingResult::Outcome::kInternalError;
-            result.errorText = SystemErrorText();
-            feedback.ShowMessageBox(result.errorText, kInternalErrorCaption);
-            return;
-        }
-        if (!files.FileExists(newPath)) {
-            result.outcome = PackagingResult::Outcome::kInternalError;
-            result.errorText = kNoZbkThere;
-            feedback.ShowMessageBox(kNoZbkThere, kInternalErrorCaption);
-            return;
-        }
-        newPatch.emplace(newPath);
-        const PackageFolder clips = PackageFolderFor(newPath, kClipsSuffix);
-        const PackageFolder mattes = PackageFolderFor(newPath, kMattesSuffix);
-        EnsureFolder(files, clips);
-
-        std::string& report = result.copyReport;
-        report.clear();
-        const std::vector<SlotPlan> plan =
-            PlanPackage(source, editor_.state.lastPatchFolder, clips, mattes, files);
-        MadeCopies made;
-        MadeCopies madeMattes;
-        auto next = plan.begin();
-        for (int slot = 1; slot <= zbk::kSlotCount; ++slot) {
-            feedback.Repaint();
-            feedback.Pause(slotPauseMs_);
-            if (next == plan.end() || next->slot != slot) {
-                continue;  // an empty slot
-            }
-            const SlotPlan& p = *next++;
-
-            const PlannedCopy& clip = p.clip;
-            if (!clip.source.found) {
-                report += kClipNotFound + clip.source.path;
-            }
-            feedback.SetStatus("Copying Clip: " + FileNamePart(clip.value));
-            newPatch->WriteValue(zbk::kFilenamesSection, zbk::SlotKey(slot),
-                                 clips.ValueFor(clip.copyName, relativeValues));
-            if (!made.Copy(clip, clips, files)) {
-                report += kClipNotCopied + clip.source.path + kLineBreak;
-            }
-
-            const PlannedCopy& matte = p.matte;
-            if (matte.value.empty()) {
-                continue;
-            }
-            if (!matte.source.found) {
-                report += kMatteNotFound + matte.source.path;
-                continue;
-            }
-            EnsureFolder(files, mattes);
-            feedback.SetStatus("Copying Alpha Matte: " + FileNamePart(matte.source.path));
-            newPatch->WriteValue(zbk::kStencilFilenamesSection, zbk::SlotKey(slot),
-                                 mattes.ValueFor(matte.copyName, relativeValues));
-            if (!madeMattes.Copy(matte, mattes, files)) {
-                report += kMatteNotCopied + matte.source.path + kLineBreak;
-            }
-        }
-        if (!report.empty()) {
-            feedback.ShowMessageBox(report, kCopyErrorCaption);
-        }
-        newPatch->Flush();
-        editor_.state.lastClipFolder = clips.prefix;
-        editor_.RememberLastPatch(editor_.SD1.FileName);
-        result.outcome = PackagingResult::Outcome::kCompleted;
-    }();
-    newPatch.reset();
-    feedback.SetStatus(kDoneStatus);
+    // A failed write has left by now, without "Done": the status keeps the step it failed in.
+    services_.feedback.SetStatus(kDoneStatus);
     return result;
+}
+
+std::optional<std::string> SelfContainedPackager::ChooseNewPatch(const std::string& sourcePatch) {
+    sd1_.FileName = sourcePatch;
+    state_.lastPatchFolder = FolderPart(sourcePatch);
+    if (!state_.lastClipFolder.empty()) {
+        sd1_.InitialDir = state_.lastClipFolder;
+    }
+    if (!sd1_.Execute(services_.chooser)) {
+        return std::nullopt;
+    }
+    return sd1_.FileName;
+}
+
+bool SelfContainedPackager::CopyPatchFile(const std::string& sourcePatch,
+                                          const std::string& newPath, PackagingResult& result) {
+    if (!services_.files.CopyFile(sourcePatch, newPath)) {
+        result.errorText = SystemErrorText();
+    } else if (!services_.files.FileExists(newPath)) {
+        result.errorText = kNoZbkThere;
+    } else {
+        return true;
+    }
+    result.outcome = PackagingResult::Outcome::kInternalError;
+    services_.feedback.ShowMessageBox(result.errorText, kInternalErrorCaption);
+    return false;
+}
+
+void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
+                                      const PackageFolder& clips, const PackageFolder& mattes,
+                                      bool relativeValues, std::string& report) {
+    UserFeedback& feedback = services_.feedback;
+    platform::FileServices& files = services_.files;
+    report.clear();
+    const std::vector<SlotPlan> plan =
+        PlanPackage(source, state_.lastPatchFolder, clips, mattes, files);
+    MadeCopies madeClips;
+    MadeCopies madeMattes;
+    auto next = plan.begin();
+    for (int slot = 1; slot <= zbk::kSlotCount; ++slot) {
+        feedback.Repaint();
+        feedback.Pause(slotPauseMs_);
+        if (next == plan.end() || next->slot != slot) {
+            continue;  // an empty slot
+        }
+        const SlotPlan& p = *next++;
+
+        const PlannedCopy& clip = p.clip;
+        if (!clip.source.found) {
+            report += kClipNotFound + clip.source.path;
+        }
+        feedback.SetStatus("Copying Clip: " + FileNamePart(clip.value));
+        newPatch.WriteValue(zbk::kFilenamesSection, zbk::SlotKey(slot),
+                            clips.ValueFor(clip.copyName, relativeValues));
+        if (!madeClips.Copy(clip, clips, files)) {
+            report += kClipNotCopied + clip.source.path + kLineBreak;
+        }
+
+        const PlannedCopy& matte = p.matte;
+        if (matte.value.empty()) {
+            continue;
+        }
+        if (!matte.source.found) {
+            report += kMatteNotFound + matte.source.path;
+            continue;
+        }
+        EnsureFolder(files, mattes);
+        feedback.SetStatus("Copying Alpha Matte: " + FileNamePart(matte.source.path));
+        newPatch.WriteValue(zbk::kStencilFilenamesSection, zbk::SlotKey(slot),
+                            mattes.ValueFor(matte.copyName, relativeValues));
+        if (!madeMattes.Copy(matte, mattes, files)) {
+            report += kMatteNotCopied + matte.source.path + kLineBreak;
+        }
+    }
+}
+
+void SelfContainedPackager::FinishRun(TIniFile& newPatch, const PackageFolder& clips,
+                                      const std::string& report) {
+    if (!report.empty()) {
+        services_.feedback.ShowMessageBox(report, kCopyErrorCaption);
+    }
+    newPatch.Flush();
+    state_.lastClipFolder = clips.prefix;
+    services_.settings.RememberLastPatch(sd1_.FileName);
 }
 
 }  // namespace zembo

@@ -4,7 +4,11 @@
 
 #include <string>
 
-#include "patch/patch_editor.h"
+#include "package/package_folders.h"
+#include "patch/editor_services.h"
+#include "patch/file_dialog.h"
+#include "patch/ini_file.h"
+#include "patch/window_state.h"
 
 namespace zembo {
 
@@ -28,19 +32,36 @@ struct PackagingResult {
 
 class SelfContainedPackager {
   public:
-    explicit SelfContainedPackager(PatchEditor& editor, int slotPauseMs = kSlotPauseMs)
-        : editor_(editor), slotPauseMs_(slotPauseMs) {}
+    // od1 chooses the source patch, sd1 the new one; state holds the folders they start in.
+    SelfContainedPackager(EditorServices services, TFileDialog& od1, TFileDialog& sd1,
+                          WindowState& state, int slotPauseMs = kSlotPauseMs)
+        : services_(services), od1_(od1), sd1_(sd1), state_(state), slotPauseMs_(slotPauseMs) {}
 
-    // "Open ZBK and Save Self Contained": the source patch from OD1, a word to the user, then
-    // the packaging. relativeValues: the "Relative Filenames" check box.
-    PackagingResult OpenZBKSaveSelfClick(bool relativeValues);
+    // The source patch from od1, a word to the user, then the packaging. relativeValues: the
+    // new patch names its copies relative to its own folder.
+    PackagingResult ChooseAndPackage(bool relativeValues);
 
-    // Packages sourcePatch into the new patch the user chooses in SD1. Raises the profile error
+    // Packages sourcePatch into the new patch the user chooses in sd1. Raises the profile error
     // when a write into the new patch or into the settings fails.
     PackagingResult SaveSelfContained(const std::string& sourcePatch, bool relativeValues);
 
   private:
-    PatchEditor& editor_;
+    // sd1 opened on the source patch; nullopt when the user cancels.
+    std::optional<std::string> ChooseNewPatch(const std::string& sourcePatch);
+    // The source patch copied to newPath; false (and the "Internal Error" box shown) when the
+    // copy is not there.
+    bool CopyPatchFile(const std::string& sourcePatch, const std::string& newPath,
+                       PackagingResult& result);
+    // Every slot's clip and matte copied and named in the new patch; failures in the report.
+    void CopySlots(TIniFile& source, TIniFile& newPatch, const PackageFolder& clips,
+                   const PackageFolder& mattes, bool relativeValues, std::string& report);
+    // The report shown, the new patch made durable and recorded as the last patch.
+    void FinishRun(TIniFile& newPatch, const PackageFolder& clips, const std::string& report);
+
+    EditorServices services_;
+    TFileDialog& od1_;
+    TFileDialog& sd1_;
+    WindowState& state_;
     int slotPauseMs_;
 };
 

@@ -5,8 +5,8 @@
 
 namespace zembo {
 
-void EditorSettings::FormActivate(WindowState& state, TFileDialog& sd1,
-                                  const platform::FileServices& files) const {
+void EditorSettings::Reload(WindowState& state, TFileDialog& sd1,
+                            const platform::FileServices& files) const {
     std::string lastPatch;
     {
         TIniFile settings(fileName_);

@@ -27,8 +27,7 @@ class EditorSettings {
 
     // On every activation of the main window: re-reads the settings into the window state and
     // points the save dialog at the last patch, or at its folder.
-    void FormActivate(WindowState& state, TFileDialog& sd1,
-                      const platform::FileServices& files) const;
+    void Reload(WindowState& state, TFileDialog& sd1, const platform::FileServices& files) const;
 
     // Records a saved patch as the last patch; raises the profile error when it cannot.
     virtual void RememberLastPatch(const std::string& path);

@@ -5,29 +5,21 @@
 
 namespace zembo {
 
-PatchEditor::PatchEditor(FileChooser& chooser, UserFeedback& feedback, EditorSettings& settings,
-                         platform::FileServices& files)
-    : chooser_(chooser), feedback_(feedback), settings_(settings), files_(files) {}
-
-void PatchEditor::FormActivate() {
-    settings_.FormActivate(state, SD1, files_);
-}
-
-void PatchEditor::RememberLastPatch(const std::string& path) {
-    settings_.RememberLastPatch(path);
+void PatchEditor::ReloadSettings() {
+    services_.settings.Reload(state, SD1, services_.files);
 }
 
 void PatchEditor::WritePatches() {
-    zembo::WritePatches(clips, restrictTo15_, SD1, chooser_, settings_);
+    zembo::WritePatches(clips, restrictTo15_, SD1, services_.chooser, services_.settings);
 }
 
-bool PatchEditor::cb15Click() {
+bool PatchEditor::ToggleRestrictTo15() {
     restrictTo15_ = !restrictTo15_;
     return restrictTo15_;
 }
 
-void PatchEditor::AddFromZBKClick() {
-    AddFromZBK(OD1, chooser_, clips);
+void PatchEditor::ImportPatch() {
+    AddFromZBK(OD1, services_.chooser, clips);
 }
 
 }  // namespace zembo

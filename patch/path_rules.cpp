@@ -1,5 +1,8 @@
 #include "patch/path_rules.h"
 
+#include "platform/ascii_text.h"
+#include "platform/disk_path.h"
+
 namespace zembo {
 namespace {
 
@@ -11,15 +14,7 @@ std::size_t LastDelimiter(std::string_view path) {
     return path.find_last_of("\\:/");
 }
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 }  // namespace
-
-bool IsPathDelimiter(char c) {
-    return c == '\\' || c == ':' || c == '/';
-}
 
 std::string FolderPart(std::string_view path) {
     std::size_t pos = LastDelimiter(path);
@@ -48,18 +43,13 @@ std::string FolderPrefix(std::string_view path) {
 
 std::string ExtensionCut(std::string_view text) {
     static constexpr std::string_view kExt = ".zbk";
-    for (std::size_t i = 0; i + kExt.size() <= text.size(); ++i) {
-        bool match = true;
-        for (std::size_t j = 0; j < kExt.size() && match; ++j) {
-            match = FoldAscii(text[i + j]) == kExt[j];
-        }
-        if (match) {
-            std::string out(text.substr(0, i));
-            out.append(text.substr(i + kExt.size()));
-            return out;
-        }
+    const std::size_t at = platform::FindIgnoringAsciiCase(text, kExt);
+    if (at == std::string_view::npos) {
+        return std::string(text);
     }
-    return std::string(text);
+    std::string out(text.substr(0, at));
+    out.append(text.substr(at + kExt.size()));
+    return out;
 }
 
 std::string ToLocalPath(std::string_view value) {
@@ -73,15 +63,11 @@ std::string ToLocalPath(std::string_view value) {
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
-    if (folder.empty()) {
-        return std::string(name);
+    // A Windows folder such as "c:\" already ends in its separator.
+    if (!folder.empty() && folder.back() == '\\') {
+        return std::string(folder) + std::string(name);
     }
-    std::string out(folder);
-    if (!IsSeparator(out.back())) {
-        out.push_back('/');
-    }
-    out.append(name);
-    return out;
+    return platform::JoinDiskPath(folder, name);
 }
 
 ResolvedPath ResolveStoredPath(std::string_view value, std::string_view patchFolder,

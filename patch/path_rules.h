@@ -8,8 +8,6 @@
 
 namespace zembo {
 
-bool IsPathDelimiter(char c);
-
 // The text before the last delimiter. A separator that directly follows ":" or another separator
 // (a drive root such as "c:\"), and a "/" that opens the path (the root of this disk), stay.
 // Empty when the path has no delimiter.

@@ -10,6 +10,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/disk_path.h"
+#include "platform/unique_fd.h"
+
 namespace zembo::platform {
 namespace {
 
@@ -21,34 +24,20 @@ mode_t CurrentUmask() {
 
 }  // namespace
 
-std::string DiskFolderOf(const std::string& path) {
-    std::size_t pos = path.rfind('/');
-    if (pos == std::string::npos) {
-        return ".";
-    }
-    if (pos == 0) {
-        return "/";
-    }
-    return path.substr(0, pos);
-}
-
 ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::size_t limit) {
     out.clear();
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
+    UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.Ok()) {
         return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::kMissing : ReadStatus::kError;
     }
     struct stat st {};
-    if (fstat(fd, &st) != 0) {
-        close(fd);
+    if (fstat(fd.Get(), &st) != 0) {
         return ReadStatus::kError;
     }
     if (!S_ISREG(st.st_mode)) {
-        close(fd);
         return ReadStatus::kNotAFile;
     }
     if (static_cast<unsigned long long>(st.st_size) > limit) {
-        close(fd);
         return ReadStatus::kTooLarge;
     }
     out.resize(static_cast<std::size_t>(st.st_size));
@@ -61,12 +50,11 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::size_t 
             // The file may have grown since fstat; read on in small steps.
             out.resize(std::min(limit, out.size() + 4096));
         }
-        ssize_t n = read(fd, out.data() + got, out.size() - got);
+        ssize_t n = read(fd.Get(), out.data() + got, out.size() - got);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            close(fd);
             out.clear();
             return ReadStatus::kError;
         }
@@ -75,7 +63,6 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::size_t 
         }
         got += static_cast<std::size_t>(n);
     }
-    close(fd);
     out.resize(got);
     return ReadStatus::kOk;
 }
@@ -96,7 +83,7 @@ std::string ResolveLinks(const std::string& path) {
         if (!target.empty() && target.front() == '/') {
             current = target;
         } else {
-            current = DiskFolderOf(current) + "/" + target;
+            current = JoinDiskPath(DiskFolderOf(current), target);
         }
     }
     return current;
@@ -119,8 +106,8 @@ TempFile::TempFile(const std::string& folder) {
     std::string pattern = (folder.empty() ? std::string(".") : folder) + "/.zembo-XXXXXX";
     std::vector<char> buf(pattern.begin(), pattern.end());
     buf.push_back('\0');
-    fd_ = mkostemp(buf.data(), O_CLOEXEC);
-    if (fd_ < 0) {
+    fd_.Reset(mkostemp(buf.data(), O_CLOEXEC));
+    if (!fd_.Ok()) {
         error_ = errno;
         return;
     }
@@ -132,10 +119,7 @@ TempFile::~TempFile() {
 }
 
 void TempFile::Discard() {
-    if (fd_ >= 0) {
-        close(fd_);
-        fd_ = -1;
-    }
+    fd_.Reset();
     if (!committed_ && !path_.empty()) {
         unlink(path_.c_str());
         path_.clear();
@@ -146,7 +130,7 @@ bool TempFile::WriteAll(std::string_view data) {
     const char* p = data.data();
     std::size_t left = data.size();
     while (left > 0) {
-        ssize_t n = write(fd_, p, left);
+        ssize_t n = write(fd_.Get(), p, left);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -161,9 +145,7 @@ bool TempFile::WriteAll(std::string_view data) {
 }
 
 bool TempFile::Commit(const std::string& target) {
-    int fd = fd_;
-    fd_ = -1;
-    if (close(fd) != 0) {
+    if (fd_.Close() != 0) {
         error_ = errno;
         Discard();
         return false;
@@ -227,15 +209,12 @@ int ReplaceFileContent(const std::string& path, std::string_view content) {
 
 void SyncFile(const std::string& path) {
     const std::string target = ResolveLinks(path);
-    int fd = open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd >= 0) {
-        (void)fsync(fd);
-        close(fd);
+    if (UniqueFd fd(open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)); fd.Ok()) {
+        (void)fsync(fd.Get());
     }
-    int dir = open(DiskFolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)fsync(dir);
-        close(dir);
+    if (UniqueFd dir(open(DiskFolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        dir.Ok()) {
+        (void)fsync(dir.Get());
     }
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/unique_fd.h"
+
 namespace zembo::platform {
 
 enum class ReadStatus { kOk, kMissing, kNotAFile, kTooLarge, kError };
@@ -29,8 +31,8 @@ class TempFile {
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    bool Ok() const { return fd_ >= 0; }
-    int Fd() const { return fd_; }
+    bool Ok() const { return fd_.Ok(); }
+    int Fd() const { return fd_.Get(); }
     int Error() const { return error_; }
 
     bool WriteAll(std::string_view data);
@@ -41,7 +43,7 @@ class TempFile {
     void Discard();
 
     std::string path_;
-    int fd_ = -1;
+    UniqueFd fd_;
     int error_ = 0;
     bool committed_ = false;
 };
@@ -53,8 +55,5 @@ int ReplaceFileContent(const std::string& path, std::string_view content);
 
 // Makes the file at path and its folder entry durable.
 void SyncFile(const std::string& path);
-
-// The folder part of a path on this disk ("." for a bare name).
-std::string DiskFolderOf(const std::string& path);
 
 }  // namespace zembo::platform

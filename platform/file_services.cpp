@@ -6,31 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
-#include <thread>
 
 #include "platform/atomic_file.h"
+#include "platform/disk_path.h"
 #include "platform/last_error.h"
+#include "platform/unique_fd.h"
 
 namespace zembo::platform {
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) {
-            close(fd_);
-        }
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int Get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 bool Fail(int code, std::string text = {}) {
     SetLastError(code, std::move(text));
@@ -120,7 +103,7 @@ bool DiskFileServices::CreateDirectory(const std::string& path) {
 }
 
 bool DiskFileServices::CopyFile(const std::string& from, const std::string& to) {
-    Fd in(open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    UniqueFd in(open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (in.Get() < 0) {
         return Fail(errno);
     }
@@ -175,12 +158,6 @@ bool DiskFileServices::CopyFile(const std::string& from, const std::string& to) 
 FileServices& Disk() {
     static DiskFileServices disk;
     return disk;
-}
-
-void Sleep(int milliseconds) {
-    if (milliseconds > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-    }
 }
 
 }  // namespace zembo::platform

@@ -34,9 +34,6 @@ class DiskFileServices : public FileServices {
 // The process-wide disk services.
 FileServices& Disk();
 
-// Suspends the calling thread.
-void Sleep(int milliseconds);
-
 // The text a copy onto its own source fails with.
 inline constexpr const char* kSameFileText = "Source and destination are the same file";
 

@@ -2,40 +2,10 @@
 
 #include <cstring>
 
+#include "platform/ascii_text.h"
+
 namespace zembo::platform {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view s) {
-    std::size_t b = 0;
-    std::size_t e = s.size();
-    while (b < e && IsBlank(s[b])) {
-        ++b;
-    }
-    while (e > b && IsBlank(s[e - 1])) {
-        --e;
-    }
-    return s.substr(b, e - b);
-}
-
-char FoldAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 enum class LineKind { kHeader, kKey, kOther };
 
@@ -78,7 +48,7 @@ class LineReader {
   private:
     void Classify(Line& line) const {
         std::string_view content = text_.substr(line.begin, line.contentEnd - line.begin);
-        std::string_view trimmed = Trim(content);
+        std::string_view trimmed = Trimmed(content);
         line.kind = LineKind::kOther;
         line.name = {};
         line.value = {};
@@ -89,7 +59,7 @@ class LineReader {
             std::string_view inside = trimmed.substr(1);
             std::size_t close = inside.find(']');
             line.kind = LineKind::kHeader;
-            line.name = Trim(inside.substr(0, close));
+            line.name = Trimmed(inside.substr(0, close));
             return;
         }
         if (trimmed.front() == ';') {
@@ -100,8 +70,8 @@ class LineReader {
             return;
         }
         line.kind = LineKind::kKey;
-        line.name = Trim(trimmed.substr(0, eq));
-        line.value = Trim(trimmed.substr(eq + 1));
+        line.name = Trimmed(trimmed.substr(0, eq));
+        line.value = Trimmed(trimmed.substr(eq + 1));
     }
 
     std::string_view text_;
@@ -136,7 +106,7 @@ Placement Locate(std::string_view text, std::string_view section, std::string_vi
             if (inSection) {
                 break;  // only the first section of that name counts
             }
-            if (SameName(line.name, section)) {
+            if (EqualsIgnoringAsciiCase(line.name, section)) {
                 inSection = true;
                 p.sectionFound = true;
                 p.insertAt = line.end;
@@ -145,7 +115,7 @@ Placement Locate(std::string_view text, std::string_view section, std::string_vi
             continue;
         }
         if (inSection && line.kind == LineKind::kKey) {
-            if (SameName(line.name, key)) {
+            if (EqualsIgnoringAsciiCase(line.name, key)) {
                 p.keyFound = true;
                 p.keyLine = line;
                 return p;
@@ -252,10 +222,10 @@ bool IsWritableProfileEntry(std::string_view section, std::string_view key,
     }
     // Names that a read could never find again: "]" in a section, "=" in a key, blanks around
     // either, a key that would read as a comment or a section header.
-    if (section.find(']') != std::string_view::npos || Trim(section) != section) {
+    if (section.find(']') != std::string_view::npos || Trimmed(section) != section) {
         return false;
     }
-    if (key.empty() || key.find('=') != std::string_view::npos || Trim(key) != key ||
+    if (key.empty() || key.find('=') != std::string_view::npos || Trimmed(key) != key ||
         key.front() == ';' || key.front() == '[') {
         return false;
     }

@@ -1,9 +1,8 @@
 #include "platform/settings_folder.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
+
+#include "platform/home_folder.h"
 
 namespace zembo::platform {
 
@@ -12,14 +11,11 @@ std::string SettingsFolder() {
     if (xdg != nullptr && xdg[0] == '/') {
         return xdg;
     }
-    const char* home = std::getenv("HOME");
-    std::string base;
-    if (home != nullptr && home[0] != '\0') {
-        base = home;
-    } else if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
-        base = pw->pw_dir;
+    std::string home = HomeFolder();
+    if (home.back() != '/') {
+        home.push_back('/');
     }
-    return base + "/.config";
+    return home + ".config";
 }
 
 bool IsSettingsName(const std::string& fileName) {

@@ -189,9 +189,6 @@ void TCheckListBox::FollowCoreSelection() {
 }
 
 void TCheckListBox::FollowViewSelection() {
-    if (model_.Removing()) {
-        return;
-    }
     const QModelIndexList rows = selectionModel()->selectedIndexes();
     model_.Clips().Select(rows.isEmpty() ? ClipList::kNoSelection : rows.front().row());
 }

@@ -24,8 +24,6 @@ class ClipListModel final : public QAbstractListModel, private ClipListObserver 
     QVariant data(const QModelIndex& index, int role) const override;
 
     ClipList& Clips() { return clips_; }
-    // While rows are being removed, the view's passing choices of a neighbour are not the user's.
-    bool Removing() const { return removing_; }
 
   signals:
     void CoreSelectionChanged();
@@ -39,7 +37,6 @@ class ClipListModel final : public QAbstractListModel, private ClipListObserver 
     void SelectionChanged() override;
 
     ClipList& clips_;
-    bool removing_ = false;
 };
 
 // Draws a row: the flat tick box in the check column, then the path.

@@ -1,17 +1,19 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <chrono>
+#include <thread>
 
 #include "platform/file_services.h"
 #include "ui/about_window.h"
 #include "ui/activation.h"
 #include "ui/arrow_focus.h"
+#include "ui/browser/shell_list_view.h"
 #include "ui/clip_list_view.h"
 #include "ui/editor_look.h"
 #include "ui/error_box.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_text.h"
-#include "ui/shell_list_view.h"
 
 namespace zembo::ui {
 
@@ -28,7 +30,7 @@ class TfmMain::Feedback final : public UserFeedback {
         if (window_.services_.pause) {
             window_.services_.pause(milliseconds);
         } else {
-            platform::Sleep(milliseconds);
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
         }
     }
     void ShowMessageBox(const std::string& text, const std::string& caption) override {
@@ -98,9 +100,11 @@ TfmMain::TfmMain(TfmMainServices services)
         services_.files = &platform::Disk();
     }
     feedback_ = std::make_unique<Feedback>(*this);
-    editor_ = std::make_unique<PatchEditor>(*services_.chooser, *feedback_, *services_.settings,
-                                            *services_.files);
-    packager_ = std::make_unique<SelfContainedPackager>(*editor_);
+    const EditorServices editorServices{*services_.chooser, *feedback_, *services_.settings,
+                                        *services_.files};
+    editor_ = std::make_unique<PatchEditor>(editorServices);
+    packager_ = std::make_unique<SelfContainedPackager>(editorServices, editor_->OD1, editor_->SD1,
+                                                        editor_->state);
 
     BuildControls();
     BindEvents();
@@ -204,7 +208,7 @@ void TfmMain::SetHelpWindow(TfmAbout* help) {
 
 void TfmMain::FormActivate() {
     ++activations_;
-    editor_->FormActivate();
+    editor_->ReloadSettings();
 }
 
 void TfmMain::bSaveZBKClick() {
@@ -212,19 +216,17 @@ void TfmMain::bSaveZBKClick() {
 }
 
 void TfmMain::bAddClipsClick() {
-    for (int row = 0; row < fileList->RowCount(); ++row) {
-        if (fileList->IsRowSelected(row)) {
-            editor_->clips.AddClip(fileList->FullPathAt(row));
-        }
+    for (const std::string& path : fileList->SelectedFullPaths()) {
+        editor_->clips.AddClip(path);
     }
 }
 
 void TfmMain::bClearClick() {
-    editor_->bClearClick();
+    editor_->ClearClips();
 }
 
 void TfmMain::bDeleteClick() {
-    editor_->bDeleteClick();
+    editor_->DeleteSelected();
 }
 
 void TfmMain::bAboutClick() {
@@ -234,15 +236,15 @@ void TfmMain::bAboutClick() {
 }
 
 void TfmMain::cb15Click() {
-    cb15->setChecked(editor_->cb15Click());
+    cb15->setChecked(editor_->ToggleRestrictTo15());
 }
 
 void TfmMain::AddFromZBKClick() {
-    editor_->AddFromZBKClick();
+    editor_->ImportPatch();
 }
 
 void TfmMain::OpenZBKSaveSelfClick() {
-    packager_->OpenZBKSaveSelfClick(cbRelative->isChecked());
+    packager_->ChooseAndPackage(cbRelative->isChecked());
 }
 
 // The preview of the clicked clips comes with the clip preview; a click only selects until then.

@@ -12,9 +12,9 @@
 #include <functional>
 #include <memory>
 
+#include "browser/shell_namespace.h"
 #include "package/self_contained.h"
 #include "patch/patch_editor.h"
-#include "platform/shell_namespace.h"
 #include "ui/message_windows.h"
 
 namespace zembo::ui {
@@ -38,7 +38,7 @@ struct TfmMainServices {
     platform::FileServices* files = nullptr;
     std::function<void(int)> pause;
     // The namespace the file browser walks; empty: the user's own desktop.
-    std::function<std::unique_ptr<platform::ShellNamespace>()> shellNamespace;
+    std::function<std::unique_ptr<browser::ShellNamespace>()> shellNamespace;
 };
 
 class TfmMain final : public QWidget {

@@ -4,8 +4,6 @@
 
 #include <string>
 
-class QWidget;
-
 namespace zembo::ui {
 
 class MessageWindows {
@@ -22,8 +20,5 @@ class QtMessageWindows final : public MessageWindows {
     void MessageBox(const std::string& text, const std::string& caption) override;
     void Information(const std::string& text) override;
 };
-
-// Centres a window on the screen of the program's active window (or of fallback).
-void CentreOnActiveScreen(QWidget& window, QWidget* fallback);
 
 }  // namespace zembo::ui

@@ -1,10 +1,10 @@
 #include "ui/qt_file_chooser.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include "patch/path_rules.h"
 #include "ui/qt_text.h"
+#include "ui/screen_placement.h"
 
 namespace zembo::ui {
 namespace {
@@ -51,21 +51,9 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request, QW
     if (save) {
         dialog->setFixedSize(dialog->size());
     }
-    PlaceDialog(*dialog, owner);
+    // Centred across, a third of the room above: where the desktop puts its own file dialogs.
+    PlaceOnActiveScreen(*dialog, owner, 1.0 / 3.0);
     return dialog;
-}
-
-void PlaceDialog(QWidget& dialog, QWidget* owner) {
-    QWidget* active = QApplication::activeWindow();
-    QWidget* anchor = active != nullptr ? active : owner;
-    QScreen* screen = anchor != nullptr ? anchor->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const QSize size = dialog.frameGeometry().size();
-    dialog.move(area.x() + (area.width() - size.width()) / 2,
-                area.y() + (area.height() - size.height()) / 3);
 }
 
 std::optional<std::string> QtFileChooser::Choose(const FileDialogRequest& request) {

@@ -23,8 +23,4 @@ class QtFileChooser final : public FileChooser {
 // Builds the dialog a request describes, opened on its file name and initial folder.
 std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request, QWidget* owner);
 
-// Places a dialog centred across the active window's screen, with a third of the height that is
-// left above it and two thirds below.
-void PlaceDialog(QWidget& dialog, QWidget* owner);
-
 }  // namespace zembo::ui

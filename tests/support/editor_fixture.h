@@ -22,7 +22,7 @@ class EditorFixture {
     ScriptedChooser chooser;
     RecordingFeedback feedback;
     EditorSettings editorSettings;
-    PatchEditor editor{chooser, feedback, editorSettings, platform::Disk()};
+    PatchEditor editor{{chooser, feedback, editorSettings, platform::Disk()}};
 };
 
 }  // namespace zembo::test

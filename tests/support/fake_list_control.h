@@ -5,11 +5,11 @@
 #include <optional>
 #include <set>
 
-#include "platform/list_control.h"
+#include "browser/list_control.h"
 
 namespace zembo::test {
 
-class FakeListControl : public platform::ListControl {
+class FakeListControl : public browser::ListControl {
   public:
     void BeginUpdate() override {
         ++updates;

@@ -5,7 +5,7 @@
 namespace zembo::test {
 namespace {
 
-using platform::ItemId;
+using browser::ItemId;
 
 std::string PathOf(const ItemId& id) {
     std::string path;
@@ -39,10 +39,10 @@ ItemId FakeId(const std::string& path) {
     return id;
 }
 
-class FakeNamespace::FakeDetails : public platform::FolderDetails {
+class FakeNamespace::FakeDetails : public browser::FolderDetails {
   public:
     FakeDetails(const FakeNamespace& ns, const Columns& columns) : ns_(ns), columns_(columns) {}
-    std::optional<platform::DetailColumn> Column(int index) const override {
+    std::optional<browser::DetailColumn> Column(int index) const override {
         if (index < 0 || static_cast<std::size_t>(index) >= columns_.columns.size()) {
             return std::nullopt;
         }
@@ -61,7 +61,7 @@ class FakeNamespace::FakeDetails : public platform::FolderDetails {
     const Columns& columns_;
 };
 
-void FakeNamespace::Add(const std::string& path, platform::ItemAttributes attributes,
+void FakeNamespace::Add(const std::string& path, browser::ItemAttributes attributes,
                         const std::string& parsingName) {
     nodes_[path] = Node{attributes, parsingName};
 }
@@ -71,7 +71,7 @@ void FakeNamespace::Remove(const std::string& path) {
 }
 
 void FakeNamespace::SetColumns(const std::string& folder,
-                               std::vector<platform::DetailColumn> columns,
+                               std::vector<browser::DetailColumn> columns,
                                std::set<int> failingColumns) {
     columns_[folder] = Columns{std::move(columns), std::move(failingColumns)};
 }
@@ -108,19 +108,19 @@ int FakeNamespace::CompareIds(const ItemId& /*folder*/, int /*column*/, const It
     return pa < pb ? -1 : (pa == pb ? 0 : 1);
 }
 
-platform::ItemAttributes FakeNamespace::Attributes(const ItemId& folder, const ItemId& item) const {
+browser::ItemAttributes FakeNamespace::Attributes(const ItemId& folder, const ItemId& item) const {
     const ItemId id = folder + item;
     if (id.IsEmpty()) {
         return desktopAttrs_;
     }
     const Node* node = Find(id);
-    return node == nullptr ? platform::ItemAttributes{0} : node->attributes;
+    return node == nullptr ? browser::ItemAttributes{0} : node->attributes;
 }
 
 std::string FakeNamespace::DisplayName(const ItemId& folder, const ItemId& item,
-                                       platform::NameKind kind) const {
+                                       browser::NameKind kind) const {
     const ItemId id = folder + item;
-    if (kind == platform::NameKind::kForParsing) {
+    if (kind == browser::NameKind::kForParsing) {
         const Node* node = Find(id);
         if (node != nullptr && !node->parsingName.empty()) {
             return node->parsingName;
@@ -131,12 +131,12 @@ std::string FakeNamespace::DisplayName(const ItemId& folder, const ItemId& item,
     return id.IsEmpty() ? "Desktop" : std::string(id.LastElement());
 }
 
-platform::IconKind FakeNamespace::Icon(const ItemId& folder, const ItemId& item) const {
-    return (Attributes(folder, item) & platform::kAttrFolder) != 0 ? platform::IconKind::kFolder
-                                                                   : platform::IconKind::kFile;
+browser::IconKind FakeNamespace::Icon(const ItemId& folder, const ItemId& item) const {
+    return (Attributes(folder, item) & browser::kAttrFolder) != 0 ? browser::IconKind::kFolder
+                                                                  : browser::IconKind::kFile;
 }
 
-std::unique_ptr<platform::FolderDetails> FakeNamespace::Details(const ItemId& folder) const {
+std::unique_ptr<browser::FolderDetails> FakeNamespace::Details(const ItemId& folder) const {
     auto it = columns_.find(PathOf(folder));
     if (it == columns_.end()) {
         return nullptr;

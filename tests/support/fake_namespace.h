@@ -8,40 +8,40 @@
 #include <string>
 #include <vector>
 
-#include "platform/shell_namespace.h"
+#include "browser/shell_namespace.h"
 
 namespace zembo::test {
 
 // The identifier of a slash-separated path from the desktop ("" for the desktop).
-platform::ItemId FakeId(const std::string& path);
+browser::ItemId FakeId(const std::string& path);
 
-class FakeNamespace : public platform::ShellNamespace {
+class FakeNamespace : public browser::ShellNamespace {
   public:
     // Adds the item at path with the given attributes. parsingName is what the item's parsing
     // name is (a path on disk); empty makes the item virtual.
-    void Add(const std::string& path, platform::ItemAttributes attributes,
+    void Add(const std::string& path, browser::ItemAttributes attributes,
              const std::string& parsingName = {});
     void Remove(const std::string& path);
     // Makes the folder's listing fail.
     void FailListing(const std::string& folder) { failing_.insert(folder); }
     // Gives the folder a detail interface with these columns; the text of column c for an item
     // is "<name>:<c>", and nothing for the columns in failingColumns.
-    void SetColumns(const std::string& folder, std::vector<platform::DetailColumn> columns,
+    void SetColumns(const std::string& folder, std::vector<browser::DetailColumn> columns,
                     std::set<int> failingColumns = {});
     // Attributes of the desktop itself.
-    void SetDesktopAttributes(platform::ItemAttributes attributes) { desktopAttrs_ = attributes; }
+    void SetDesktopAttributes(browser::ItemAttributes attributes) { desktopAttrs_ = attributes; }
 
-    std::optional<std::vector<platform::ItemId>> Children(const platform::ItemId& folder) override;
-    int CompareIds(const platform::ItemId& folder, int column, const platform::ItemId& a,
-                   const platform::ItemId& b) const override;
-    platform::ItemAttributes Attributes(const platform::ItemId& folder,
-                                        const platform::ItemId& item) const override;
-    std::string DisplayName(const platform::ItemId& folder, const platform::ItemId& item,
-                            platform::NameKind kind) const override;
-    platform::IconKind Icon(const platform::ItemId& folder,
-                            const platform::ItemId& item) const override;
-    std::unique_ptr<platform::FolderDetails> Details(const platform::ItemId& folder) const override;
-    void OpenWithDefaultAction(const platform::ItemId& item) override;
+    std::optional<std::vector<browser::ItemId>> Children(const browser::ItemId& folder) override;
+    int CompareIds(const browser::ItemId& folder, int column, const browser::ItemId& a,
+                   const browser::ItemId& b) const override;
+    browser::ItemAttributes Attributes(const browser::ItemId& folder,
+                                       const browser::ItemId& item) const override;
+    std::string DisplayName(const browser::ItemId& folder, const browser::ItemId& item,
+                            browser::NameKind kind) const override;
+    browser::IconKind Icon(const browser::ItemId& folder,
+                           const browser::ItemId& item) const override;
+    std::unique_ptr<browser::FolderDetails> Details(const browser::ItemId& folder) const override;
+    void OpenWithDefaultAction(const browser::ItemId& item) override;
 
     std::vector<std::string> opened;  // paths (from the desktop) of the items opened
     int listings = 0;                 // calls of Children
@@ -50,21 +50,21 @@ class FakeNamespace : public platform::ShellNamespace {
 
   private:
     struct Node {
-        platform::ItemAttributes attributes = 0;
+        browser::ItemAttributes attributes = 0;
         std::string parsingName;
     };
     struct Columns {
-        std::vector<platform::DetailColumn> columns;
+        std::vector<browser::DetailColumn> columns;
         std::set<int> failing;
     };
     class FakeDetails;
 
-    const Node* Find(const platform::ItemId& id) const;
+    const Node* Find(const browser::ItemId& id) const;
 
     std::map<std::string, Node> nodes_;  // by path from the desktop
     std::map<std::string, Columns> columns_;
     std::set<std::string> failing_;
-    platform::ItemAttributes desktopAttrs_ = platform::kAttrFolder;
+    browser::ItemAttributes desktopAttrs_ = browser::kAttrFolder;
 };
 
 }  // namespace zembo::test

@@ -16,9 +16,9 @@ WindowFixture::WindowFixture() {
     services.pause = [this](int ms) { pauses.push_back(ms); };
     std::filesystem::create_directories(dir / "home/Desktop");
     services.shellNamespace = [this] {
-        platform::FileSystemLayout layout{dir / "home", dir / "home/Desktop",
-                                          [] { return std::vector<std::string>{}; }};
-        auto ns = std::make_unique<platform::FileSystemNamespace>(
+        browser::FileSystemLayout layout{dir / "home", dir / "home/Desktop",
+                                         [] { return std::vector<std::string>{}; }};
+        auto ns = std::make_unique<browser::FileSystemNamespace>(
             layout, std::make_unique<RecordingOpener>(opened));
         shell = ns.get();
         return ns;

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/file_system_namespace.h"
+#include "browser/file_system_namespace.h"
 #include "tests/support/recording_opener.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
@@ -45,7 +45,7 @@ class WindowFixture {
     std::vector<std::string> errors;  // error boxes: "caption|text"
     std::vector<std::string> opened;  // files handed to the desktop's programs
     // The file browser walks a desktop of the test's own: dir/home, with dir/home/Desktop.
-    platform::FileSystemNamespace* shell = nullptr;
+    browser::FileSystemNamespace* shell = nullptr;
     std::unique_ptr<ui::TfmMain> main;
     std::unique_ptr<ui::TfmAbout> help;
 };

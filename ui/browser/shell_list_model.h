@@ -1,0 +1,39 @@
+#pragma once
+// The file list's rows as an item model. It holds nothing of its own: the view asks for the rows
+// it draws, and only those rows' texts and icons are made.
+
+#include <QAbstractTableModel>
+
+#include "browser/file_list_pane.h"
+#include "ui/browser/shell_icons.h"
+
+namespace zembo::ui {
+
+class ShellListModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    ShellListModel(browser::FileListPane& pane, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Around every change of the folder shown.
+    void BeginChange() { beginResetModel(); }
+    void EndChange() { endResetModel(); }
+
+  private:
+    void QueueIcons() const;
+    QVariant Text(int row, int column) const;
+
+    browser::FileListPane& pane_;
+    mutable ShellIcons icons_;
+    // The desktop theme is first searched after the first screen is drawn: until then rows show
+    // without pictures, so that the window appears at once.
+    mutable bool iconsReady_ = false;
+    mutable bool iconsQueued_ = false;
+};
+
+}  // namespace zembo::ui

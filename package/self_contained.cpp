@@ -33,7 +33,7 @@ class MadeCopies {
         if (copy.inPlace || made_.count(copy.copyName) != 0) {
             return true;
         }
-        if (!files.CopyFile(copy.source.path, folder.CopyPath(copy.copyName))) {
+        if (!files.CopyFile(copy.source.path, folder.CopyPath(copy.copyName), {})) {
             return false;
         }
         made_.insert(copy.copyName);
@@ -92,7 +92,7 @@ std::optional<std::string> SelfContainedPackager::ChooseNewPatch(const std::stri
 
 bool SelfContainedPackager::CopyPatchFile(const std::string& sourcePatch,
                                           const std::string& newPath, PackagingResult& result) {
-    if (!services_.files.CopyFile(sourcePatch, newPath)) {
+    if (!services_.files.CopyFile(sourcePatch, newPath, {})) {
         result.errorText = SystemErrorText();
     } else if (!services_.files.FileExists(newPath)) {
         result.errorText = kNoZbkThere;

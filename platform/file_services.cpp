@@ -102,7 +102,8 @@ bool DiskFileServices::CreateDirectory(const std::string& path) {
     return true;
 }
 
-bool DiskFileServices::CopyFile(const std::string& from, const std::string& to) {
+bool DiskFileServices::CopyFile(const std::string& from, const std::string& to,
+                                const CopyProgress& progress) {
     UniqueFd in(open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (in.Get() < 0) {
         return Fail(errno);
@@ -151,6 +152,9 @@ bool DiskFileServices::CopyFile(const std::string& from, const std::string& to) 
     (void)futimens(tmp.Fd(), times);
     if (!tmp.Commit(target)) {
         return Fail(tmp.Error());
+    }
+    if (progress) {
+        progress(static_cast<std::uint64_t>(src.st_size));
     }
     return true;
 }

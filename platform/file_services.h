@@ -2,6 +2,8 @@
 // The file services the packager and the editor settings stand on. The disk implementation
 // records each failure as the last system error (platform/last_error.h).
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace zembo::platform {
@@ -17,9 +19,14 @@ class FileServices {
     virtual bool SameFile(const std::string& a, const std::string& b) const = 0;
     // Creates one folder whose parent exists.
     virtual bool CreateDirectory(const std::string& path) = 0;
+    // Told the bytes copied so far while a copy runs, so that a long copy can show it is moving.
+    using CopyProgress = std::function<void(std::uint64_t copiedBytes)>;
+
     // Copies a whole file, replacing what is at the destination. The copy appears complete or not
-    // at all; it keeps the source's modification time and permissions.
-    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+    // at all; it keeps the source's modification time and permissions. progress (may be empty)
+    // hears of the bytes copied, at least once when the copy is complete.
+    virtual bool CopyFile(const std::string& from, const std::string& to,
+                          const CopyProgress& progress) = 0;
 };
 
 class DiskFileServices : public FileServices {
@@ -28,7 +35,8 @@ class DiskFileServices : public FileServices {
     bool DirectoryExists(const std::string& path) const override;
     bool SameFile(const std::string& a, const std::string& b) const override;
     bool CreateDirectory(const std::string& path) override;
-    bool CopyFile(const std::string& from, const std::string& to) override;
+    bool CopyFile(const std::string& from, const std::string& to,
+                  const CopyProgress& progress) override;
 };
 
 // The process-wide disk services.

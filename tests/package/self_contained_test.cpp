@@ -242,7 +242,9 @@ TEST_F(Packaging, AMissingSourcePatchIsAnInternalError) {
 // A copy that claims success but leaves nothing behind.
 class VanishingCopy : public platform::DiskFileServices {
   public:
-    bool CopyFile(const std::string&, const std::string&) override { return true; }
+    bool CopyFile(const std::string&, const std::string&, const CopyProgress&) override {
+        return true;
+    }
 };
 
 TEST_F(Packaging, NoZbkThereAfterTheCopyIsAnInternalError) {

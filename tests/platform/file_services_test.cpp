@@ -30,7 +30,7 @@ TEST_F(DiskCopy, CopiesBytesPermissionsAndModificationTime) {
     timespec times[2] = {{1000000000, 0}, {1234567890, 500}};
     utimensat(AT_FDCWD, (dir / "a.avi").c_str(), times, 0);
 
-    ASSERT_TRUE(files.CopyFile(dir / "a.avi", dir / "b.avi"));
+    ASSERT_TRUE(files.CopyFile(dir / "a.avi", dir / "b.avi", {}));
     EXPECT_EQ(ReadFile(dir / "b.avi"), bytes);
     struct stat st {};
     stat((dir / "b.avi").c_str(), &st);
@@ -42,12 +42,12 @@ TEST_F(DiskCopy, CopiesBytesPermissionsAndModificationTime) {
 TEST_F(DiskCopy, ReplacesAnExistingDestinationAndFollowsLinks) {
     WriteFile(dir / "a.avi", "new");
     WriteFile(dir / "b.avi", "old and longer");
-    ASSERT_TRUE(files.CopyFile(dir / "a.avi", dir / "b.avi"));
+    ASSERT_TRUE(files.CopyFile(dir / "a.avi", dir / "b.avi", {}));
     EXPECT_EQ(ReadFile(dir / "b.avi"), "new");
 
     std::filesystem::create_symlink("b.avi", dir / "link.avi");
     WriteFile(dir / "c.avi", "third");
-    ASSERT_TRUE(files.CopyFile(dir / "c.avi", dir / "link.avi"));
+    ASSERT_TRUE(files.CopyFile(dir / "c.avi", dir / "link.avi", {}));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.avi"));
     EXPECT_EQ(ReadFile(dir / "b.avi"), "third");
 }
@@ -55,9 +55,9 @@ TEST_F(DiskCopy, ReplacesAnExistingDestinationAndFollowsLinks) {
 TEST_F(DiskCopy, AFileCopiedOntoItselfFailsAndStaysWhole) {
     WriteFile(dir / "a.zbk", "[Filenames]\r\n1=a.avi\r\n");
     std::filesystem::create_symlink("a.zbk", dir / "same.zbk");
-    EXPECT_FALSE(files.CopyFile(dir / "a.zbk", dir / "a.zbk"));
+    EXPECT_FALSE(files.CopyFile(dir / "a.zbk", dir / "a.zbk", {}));
     EXPECT_EQ(LastErrorText(), kSameFileText);
-    EXPECT_FALSE(files.CopyFile(dir / "a.zbk", dir / "same.zbk"));
+    EXPECT_FALSE(files.CopyFile(dir / "a.zbk", dir / "same.zbk", {}));
     EXPECT_EQ(ReadFile(dir / "a.zbk"), "[Filenames]\r\n1=a.avi\r\n");
 }
 
@@ -66,8 +66,8 @@ TEST_F(DiskCopy, FailuresLeaveNoPartialFileAndKeepAnEarlierCopy) {
     WriteFile(dir / "copy.avi", "earlier copy");
     {
         test::ScopedFileSizeLimit diskFull(64 << 10);
-        EXPECT_FALSE(files.CopyFile(dir / "big.avi", dir / "copy.avi"));
-        EXPECT_FALSE(files.CopyFile(dir / "big.avi", dir / "fresh.avi"));
+        EXPECT_FALSE(files.CopyFile(dir / "big.avi", dir / "copy.avi", {}));
+        EXPECT_FALSE(files.CopyFile(dir / "big.avi", dir / "fresh.avi", {}));
     }
     EXPECT_EQ(LastErrorCode(), EFBIG);
     EXPECT_EQ(ReadFile(dir / "copy.avi"), "earlier copy");
@@ -75,22 +75,22 @@ TEST_F(DiskCopy, FailuresLeaveNoPartialFileAndKeepAnEarlierCopy) {
 }
 
 TEST_F(DiskCopy, MissingUnreadableAndReadOnlyCasesFailWithTheSystemsText) {
-    EXPECT_FALSE(files.CopyFile(dir / "none.avi", dir / "b.avi"));
+    EXPECT_FALSE(files.CopyFile(dir / "none.avi", dir / "b.avi", {}));
     EXPECT_EQ(SystemErrorText(), "No such file or directory");
 
     ASSERT_EQ(mkfifo((dir / "fifo.avi").c_str(), 0600), 0);
     EXPECT_TRUE(files.FileExists(dir / "fifo.avi"));
-    EXPECT_FALSE(files.CopyFile(dir / "fifo.avi", dir / "b.avi"));
+    EXPECT_FALSE(files.CopyFile(dir / "fifo.avi", dir / "b.avi", {}));
     EXPECT_FALSE(test::Exists(dir / "b.avi"));
 
     WriteFile(dir / "a.avi", "a");
     WriteFile(dir / "ro.avi", "kept");
     chmod((dir / "ro.avi").c_str(), 0444);
-    EXPECT_FALSE(files.CopyFile(dir / "a.avi", dir / "ro.avi"));
+    EXPECT_FALSE(files.CopyFile(dir / "a.avi", dir / "ro.avi", {}));
     EXPECT_EQ(ReadFile(dir / "ro.avi"), "kept");
 
-    EXPECT_FALSE(files.CopyFile(dir / "a.avi", dir / "no-folder/b.avi"));
-    EXPECT_FALSE(files.CopyFile(dir.Path(), dir / "b.avi"));
+    EXPECT_FALSE(files.CopyFile(dir / "a.avi", dir / "no-folder/b.avi", {}));
+    EXPECT_FALSE(files.CopyFile(dir.Path(), dir / "b.avi", {}));
 }
 
 TEST_F(DiskCopy, ExistenceTestsTellFilesFromFolders) {

@@ -1,5 +1,6 @@
 // How long the file list takes to show a folder of 100,000 files (read, sorted, first screen
-// drawn) beside `ls -l` on the same folder, and what a row of the list costs in memory.
+// drawn) beside `ls -l` on the same folder, with and without the location combo box following
+// it, and what a row of the list costs in memory.
 //
 // file_list_bench [files] [folder]: folder defaults to a new one below $TMPDIR, removed after.
 #include <fcntl.h>
@@ -20,6 +21,7 @@
 
 #include "browser/file_list_pane.h"
 #include "browser/file_system_namespace.h"
+#include "ui/browser/shell_combo_box.h"
 #include "ui/browser/shell_list_view.h"
 
 extern char** environ;
@@ -148,23 +150,40 @@ int main(int argc, char** argv) {
     zembo::ui::TShellListView view(std::move(ns));
     view.resize(609, 201);
     view.show();
+    // The same list once more, followed by a location combo box.
+    QWidget followed;
+    auto* linkedView = new zembo::ui::TShellListView(
+        std::make_unique<FileSystemNamespace>(LayoutFor(folder), nullptr), &followed);
+    linkedView->setGeometry(0, 0, 609, 201);
+    auto* combo = new zembo::ui::TShellComboBox(*linkedView, &followed);
+    combo->setGeometry(0, 208, 225, 25);
+    followed.show();
     QApplication::processEvents();
+
+    // Shows the folder from the desktop; the seconds until read and sorted, and until drawn.
+    auto show = [&](zembo::ui::TShellListView& v, QWidget& window, std::vector<double>& shown,
+                    std::vector<double>* read) {
+        v.ShowFolder(zembo::browser::ItemId());
+        window.grab();
+        const auto start = Clock::now();
+        v.ShowFolder(target);
+        if (read != nullptr) {
+            read->push_back(Seconds(start));
+        }
+        window.grab();  // the first screen, drawn
+        shown.push_back(Seconds(start));
+        return v.RowCount() == count;
+    };
 
     TimeLs(folder);  // both read the folder once before timing, with a warm cache
     std::vector<double> ls;
     std::vector<double> list;
     std::vector<double> listOnly;
+    std::vector<double> withCombo;
     for (int round = 0; round < 5; ++round) {
         ls.push_back(TimeLs(folder));
-
-        view.ShowFolder(zembo::browser::ItemId());
-        view.grab();
-        auto start = Clock::now();
-        view.ShowFolder(target);
-        listOnly.push_back(Seconds(start));
-        view.grab();  // the first screen, drawn
-        list.push_back(Seconds(start));
-        if (view.RowCount() != count) {
+        if (!show(view, view, list, &listOnly) ||
+            !show(*linkedView, followed, withCombo, nullptr)) {
             std::fprintf(stderr, "listed %d rows, expected %d\n", view.RowCount(), count);
             return 2;
         }
@@ -174,6 +193,8 @@ int main(int argc, char** argv) {
     std::printf("ls -l:                    %.3f s (median of %zu)\n", lsTime, ls.size());
     std::printf("file list shown:          %.3f s (median of %zu; read and sorted %.3f s)\n",
                 listTime, list.size(), Median(listOnly));
+    std::printf("with the combo box:       %.3f s (median of %zu; %+.1f %%)\n", Median(withCombo),
+                withCombo.size(), 100.0 * (Median(withCombo) / listTime - 1.0));
 
     if (own) {
         std::error_code ec;

@@ -31,6 +31,9 @@ void FileListPane::ShowFolder(const ItemId& folder) {
 void FileListPane::Show(const ItemId& folder) {
     busy_ = true;
     platform::ScopeExit notBusy([this] { busy_ = false; });
+    if (follower_) {
+        follower_(folder);
+    }
     control_.BeginUpdate();
     platform::ScopeExit endUpdate([this] { control_.EndUpdate(); });
     // The rows point at the current folder, so they go first.

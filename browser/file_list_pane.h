@@ -29,12 +29,19 @@ class FileListPane {
     // Makes the folder with that identifier from the desktop the current folder and lists it.
     // Ignored while a folder is being shown, and when it is the current folder already.
     void ShowFolder(const ItemId& folder);
+    // The location combo box that follows the list: told of every folder about to be shown
+    // (also when it is read again), before the list is refilled.
+    void SetFollower(std::function<void(const ItemId&)> follower) {
+        follower_ = std::move(follower);
+    }
+
     // Shows the parent of the current folder; nothing at the desktop.
     void GoUp();
     // Reads the current folder again and selects the row that had the number of the first
     // selected row, if the folder still has that many rows.
     void RefreshFolder();
 
+    ShellNamespace& Namespace() const { return ns_; }
     const ShellItem& Desktop() const { return desktop_; }
     // nullptr before the first folder is shown.
     const ShellItem* CurrentFolder() const { return current_.get(); }
@@ -88,6 +95,7 @@ class FileListPane {
     std::unique_ptr<FolderDetails> details_;  // the current folder's, when it has them
     std::vector<ShellItem> rows_;
     std::vector<ReportColumn> columns_;
+    std::function<void(const ItemId&)> follower_;
     bool busy_ = false;
 };
 

@@ -4,9 +4,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include "browser/file_system_details.h"
 #include "browser/file_system_ids.h"
 #include "platform/disk_path.h"
+#include "platform/last_error.h"
 
 namespace zembo::browser {
 namespace {
@@ -27,6 +30,7 @@ std::optional<std::vector<ItemId>> ListDirectory(const std::string& path,
                                                  std::vector<ItemId> items = {}) {
     DIR* dir = opendir(path.c_str());
     if (dir == nullptr) {
+        platform::SetLastError(errno);
         return std::nullopt;
     }
     const int fd = dirfd(dir);
@@ -137,14 +141,16 @@ std::optional<std::vector<ItemId>> FileSystemNamespace::Children(const ItemId& f
         }
         return items;
     }
-    if (last.kind == ElementKind::kFile) {
-        return std::nullopt;
-    }
     std::optional<std::string> path = PathOf(folder);
-    if (!path) {
+    if (last.kind == ElementKind::kFile || !path) {
+        platform::SetLastError(ENOTDIR);
         return std::nullopt;
     }
     return ListDirectory(*path);
+}
+
+ItemId FileSystemNamespace::ComputerId() const {
+    return MakeElement(ElementKind::kComputer);
 }
 
 int FileSystemNamespace::CompareIds(const ItemId& /*folder*/, int /*column*/, const ItemId& a,

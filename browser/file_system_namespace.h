@@ -18,6 +18,7 @@ class FileSystemNamespace : public ShellNamespace {
     FileSystemNamespace(FileSystemLayout layout, std::unique_ptr<platform::DefaultOpener> opener);
 
     std::optional<std::vector<ItemId>> Children(const ItemId& folder) override;
+    ItemId ComputerId() const override;
     int CompareIds(const ItemId& folder, int column, const ItemId& a,
                    const ItemId& b) const override;
     ItemAttributes Attributes(const ItemId& folder, const ItemId& item) const override;

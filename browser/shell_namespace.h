@@ -55,8 +55,12 @@ class ShellNamespace {
     virtual ~ShellNamespace() = default;
 
     // The children of folder, in no particular order, hidden ones left out; nullopt when the
-    // folder cannot be listed.
+    // folder cannot be listed, with the reason recorded as the last system error.
     virtual std::optional<std::vector<ItemId>> Children(const ItemId& folder) = 0;
+
+    // The identifier from the desktop of the folder that holds the disks (Computer); empty when
+    // the namespace has none.
+    virtual ItemId ComputerId() const = 0;
 
     // The order of two items of folder by column (0 the name): negative puts a first; 0 only for
     // the same item.

@@ -8,6 +8,7 @@
 #include "ui/about_window.h"
 #include "ui/activation.h"
 #include "ui/arrow_focus.h"
+#include "ui/browser/shell_combo_box.h"
 #include "ui/browser/shell_list_view.h"
 #include "ui/clip_list_view.h"
 #include "ui/editor_look.h"
@@ -163,7 +164,9 @@ void TfmMain::BuildControls() {
     clipsInZBKlist = new TCheckListBox(editor_->clips, this);
     clipsInZBKlist->setObjectName("clipsInZBKlist");
     clipsInZBKlist->setGeometry(8, 246, 865, 259);
-    ShellComboBox1 = Make<QComboBox>(this, "ShellComboBox1", {224, 216, 225, 25});
+    ShellComboBox1 = new TShellComboBox(*fileList, this);
+    ShellComboBox1->setObjectName("ShellComboBox1");
+    ShellComboBox1->setGeometry(224, 216, 225, 25);
 
     // Labels lie on the window's own surface, under every other control.
     for (QLabel* l : {Label1, Label2, Label4, Label5}) {

@@ -4,7 +4,6 @@
 // into the editor core inside the error-box guard.
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +21,7 @@ namespace zembo::ui {
 class TfmAbout;
 class TCheckListBox;
 class TShellListView;
+class TShellComboBox;
 class ActivationRecord;
 class ArrowFocus;
 
@@ -83,7 +83,7 @@ class TfmMain final : public QWidget {
     QCheckBox* cbRelative;
     TShellListView* fileList;
     TCheckListBox* clipsInZBKlist;
-    QComboBox* ShellComboBox1;
+    TShellComboBox* ShellComboBox1;
 
   private:
     class Feedback;

@@ -1,6 +1,9 @@
 #include "tests/support/fake_namespace.h"
 
 #include <algorithm>
+#include <cerrno>
+
+#include "platform/last_error.h"
 
 namespace zembo::test {
 namespace {
@@ -88,6 +91,7 @@ std::optional<std::vector<ItemId>> FakeNamespace::Children(const ItemId& folder)
     }
     const std::string path = PathOf(folder);
     if (failing_.count(path) != 0) {
+        platform::SetLastError(EACCES);
         return std::nullopt;
     }
     std::vector<ItemId> children;
@@ -99,6 +103,10 @@ std::optional<std::vector<ItemId>> FakeNamespace::Children(const ItemId& folder)
     // Deliver them in an order the list must not rely on.
     std::reverse(children.begin(), children.end());
     return children;
+}
+
+ItemId FakeNamespace::ComputerId() const {
+    return computer_.empty() ? ItemId() : FakeId(computer_);
 }
 
 int FakeNamespace::CompareIds(const ItemId& /*folder*/, int /*column*/, const ItemId& a,

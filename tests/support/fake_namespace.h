@@ -28,10 +28,13 @@ class FakeNamespace : public browser::ShellNamespace {
     // is "<name>:<c>", and nothing for the columns in failingColumns.
     void SetColumns(const std::string& folder, std::vector<browser::DetailColumn> columns,
                     std::set<int> failingColumns = {});
+    // Which folder holds the disks.
+    void SetComputer(const std::string& path) { computer_ = path; }
     // Attributes of the desktop itself.
     void SetDesktopAttributes(browser::ItemAttributes attributes) { desktopAttrs_ = attributes; }
 
     std::optional<std::vector<browser::ItemId>> Children(const browser::ItemId& folder) override;
+    browser::ItemId ComputerId() const override;
     int CompareIds(const browser::ItemId& folder, int column, const browser::ItemId& a,
                    const browser::ItemId& b) const override;
     browser::ItemAttributes Attributes(const browser::ItemId& folder,
@@ -64,6 +67,7 @@ class FakeNamespace : public browser::ShellNamespace {
     std::map<std::string, Node> nodes_;  // by path from the desktop
     std::map<std::string, Columns> columns_;
     std::set<std::string> failing_;
+    std::string computer_;
     browser::ItemAttributes desktopAttrs_ = browser::kAttrFolder;
 };
 

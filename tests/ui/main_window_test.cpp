@@ -9,6 +9,7 @@
 
 #include "patch/ini_file.h"
 #include "tests/support/window_fixture.h"
+#include "ui/browser/shell_combo_box.h"
 #include "ui/browser/shell_list_view.h"
 #include "ui/clip_list_view.h"
 #include "ui/editor_look.h"

@@ -38,7 +38,7 @@ bench: build
 # libFuzzer targets, built with clang on request (not part of `make test`).
 fuzz: deps
 	CXX=clang++ cmake -S . -B fuzz-build -DCMAKE_BUILD_TYPE=Debug -DZEMBO_FUZZ=ON -DZEMBO_CORE_ONLY=ON
-	cmake --build fuzz-build -j $(JOBS) --target fuzz_profile
+	cmake --build fuzz-build -j $(JOBS) --target fuzz_profile fuzz_path_rules fuzz_value_quoting
 
 format:
 	git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format -i

@@ -20,7 +20,7 @@ const std::vector<CommandShape>& Shapes() {
         {"list", Command::kList, {"PATCH"}, false, {"--json"}},
         {"check", Command::kCheck, {"PATCH"}, false, {"--json"}},
         {"package", Command::kPackage, {"SOURCE", "NEW"}, false, {"--absolute"}},
-        {"new", Command::kNew, {"OUT", "CLIP"}, true, {"--restrict-15"}},
+        {"new", Command::kNew, {"OUT", "CLIP"}, true, {"--restrict-15", "--force"}},
     };
     return shapes;
 }
@@ -65,6 +65,8 @@ void SetOption(Invocation& invocation, std::string_view option) {
         invocation.absolute = true;
     } else if (option == "--restrict-15") {
         invocation.restrict15 = true;
+    } else if (option == "--force") {
+        invocation.force = true;
     }
 }
 

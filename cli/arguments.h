@@ -17,6 +17,7 @@ struct Invocation {
     bool json = false;        // list, check
     bool absolute = false;    // package
     bool restrict15 = false;  // new
+    bool force = false;       // new: write into OUT even where that looks like a mistake
 };
 
 // args: the arguments after the program name. "--help" or "--version" anywhere before "--" wins

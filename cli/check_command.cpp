@@ -51,12 +51,10 @@ void PrintLines(std::ostream& out, const std::vector<CheckedSlot>& slots) {
 void FileMember(JsonWriter& json, const char* kind, const CheckedFile& file) {
     json.Key(kind)
         .BeginObject()
-        .Key("value")
-        .String(file.value)
+        .Bytes("value", file.value)
         .Key("state")
         .String(file.state)
-        .Key("path")
-        .String(file.path)
+        .Bytes("path", file.path)
         .EndObject();
 }
 
@@ -67,8 +65,7 @@ void PrintJson(std::ostream& out, const std::vector<CheckedSlot>& slots) {
         json.BeginObject()
             .Key("slot")
             .Number(s.entry.slot)
-            .Key("sourceSystem")
-            .String(s.entry.sourceSystem);
+            .Bytes("sourceSystem", s.entry.sourceSystem);
         FileMember(json, "clip", s.clip);
         if (s.matte) {
             FileMember(json, "matte", *s.matte);
@@ -85,7 +82,7 @@ void PrintJson(std::ostream& out, const std::vector<CheckedSlot>& slots) {
 
 int RunCheck(const Invocation& invocation, std::ostream& out) {
     const std::string& patch = invocation.operands.at(0);
-    RequireReadableFile(patch, "PATCH");
+    RequirePatchFile(patch, "PATCH");
     const std::string patchFolder = FolderPart(patch);
 
     std::vector<CheckedSlot> slots;

@@ -112,6 +112,23 @@ std::string JsonQuoted(std::string_view bytes) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t invalid = 0;
+        const std::size_t valid = ValidSequence(bytes.substr(i), invalid);
+        if (valid == 0) {
+            return false;
+        }
+        i += valid;
+    }
+    return true;
+}
+
 void JsonWriter::BeforeValue() {
     if (afterKey_) {
         afterKey_ = false;
@@ -167,6 +184,22 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
 JsonWriter& JsonWriter::String(std::string_view value) {
     BeforeValue();
     text_ += JsonQuoted(value);
+    return *this;
+}
+
+JsonWriter& JsonWriter::Bytes(std::string_view name, std::string_view bytes) {
+    Key(name).String(bytes);
+    if (!IsValidUtf8(bytes)) {
+        static constexpr char kDigits[] = "0123456789abcdef";
+        std::string hex;
+        hex.reserve(bytes.size() * 2);
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            hex.push_back(kDigits[b >> 4]);
+            hex.push_back(kDigits[b & 0x0F]);
+        }
+        Key(std::string(name) + "Hex").String(hex);
+    }
     return *this;
 }
 

@@ -13,6 +13,9 @@ namespace zembo::cli {
 // the result is always valid JSON, whatever code page the patch was written in.
 std::string JsonQuoted(std::string_view bytes);
 
+// Whether bytes are valid UTF-8 throughout, so that a JSON string holds them unchanged.
+bool IsValidUtf8(std::string_view bytes);
+
 class JsonWriter {
   public:
     JsonWriter& BeginArray();
@@ -22,6 +25,9 @@ class JsonWriter {
     // The name of the next member of the open object.
     JsonWriter& Key(std::string_view name);
     JsonWriter& String(std::string_view value);
+    // Key(name), then bytes as a String. Bytes that are not valid UTF-8 add the member
+    // name + "Hex": every byte of the original as two lower-case hex digits, so nothing is lost.
+    JsonWriter& Bytes(std::string_view name, std::string_view bytes);
     JsonWriter& Number(long long value);
     JsonWriter& Null();
 

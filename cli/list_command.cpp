@@ -7,7 +7,7 @@ namespace zembo::cli {
 
 int RunList(const Invocation& invocation, std::ostream& out) {
     const std::string& patch = invocation.operands.at(0);
-    RequireReadableFile(patch, "PATCH");
+    RequirePatchFile(patch, "PATCH");
     const std::vector<SlotEntry> entries = ReadFilledSlots(patch);
     if (invocation.json) {
         JsonWriter json;
@@ -16,12 +16,9 @@ int RunList(const Invocation& invocation, std::ostream& out) {
             json.BeginObject()
                 .Key("slot")
                 .Number(e.slot)
-                .Key("sourceSystem")
-                .String(e.sourceSystem)
-                .Key("clip")
-                .String(e.clip)
-                .Key("matte")
-                .String(e.matte)
+                .Bytes("sourceSystem", e.sourceSystem)
+                .Bytes("clip", e.clip)
+                .Bytes("matte", e.matte)
                 .EndObject();
         }
         json.EndArray();
@@ -29,7 +26,8 @@ int RunList(const Invocation& invocation, std::ostream& out) {
         return kExitSuccess;
     }
     for (const SlotEntry& e : entries) {
-        out << e.slot << '\t' << e.sourceSystem << '\t' << e.clip << '\t' << e.matte << '\n';
+        out << e.slot << '\t' << EscapedField(e.sourceSystem) << '\t' << EscapedField(e.clip)
+            << '\t' << EscapedField(e.matte) << '\n';
     }
     return kExitSuccess;
 }

@@ -32,9 +32,7 @@ int Run(Invocation invocation) {
         // The clips of `new` are what the patch will say: a path of this disk is made full, as
         // the file browser gives it, but a value written for Windows stays as it was typed.
         const bool clip = invocation.command == Command::kNew && i > 0;
-        if (!clip || !IsForeignPath(operand)) {
-            operand = MakeAbsolute(operand);
-        }
+        operand = clip ? ClipValue(operand) : MakeAbsolute(operand);
     }
     switch (invocation.command) {
         case Command::kHelp:

@@ -1,14 +1,72 @@
 #include "cli/chunk_names.h"
 #include "cli/commands.h"
 #include "cli/console_stand_ins.h"
+#include "cli/local_paths.h"
+#include "cli/slot_entries.h"
 #include "patch/editor_settings.h"
 #include "patch/patch_editor.h"
+#include "patch/patch_writer.h"
 #include "platform/file_services.h"
+#include "platform/profile_text.h"
 
 namespace zembo::cli {
+namespace {
+
+// A value named in a message: escaped as list prints it, its start only when it is long.
+std::string Shown(const std::string& value) {
+    constexpr std::size_t kShown = 60;
+    return "\"" + EscapedField(value.substr(0, kShown)) + (value.size() > kShown ? "...\"" : "\"");
+}
+
+// Every clip value is checked before anything is written: a value that would read back as
+// another path must not leave half a run of patches behind.
+void CheckClipValues(const std::vector<std::string>& operands) {
+    for (std::size_t i = 1; i < operands.size(); ++i) {
+        const std::string& value = operands[i];
+        if (platform::IsStorableProfileValue(value)) {
+            continue;
+        }
+        const std::string why =
+            value.size() > platform::kMaxProfileValue
+                ? "longer than " + std::to_string(platform::kMaxProfileValue) + " bytes"
+                : "it holds a line break";
+        throw CommandError("CLIP " + std::to_string(i) + " " + Shown(value) +
+                           " cannot be stored in a patch: " + why + "; nothing written");
+    }
+}
+
+// No file of the run may be one of its clips, or a file that holds something other than a
+// patch (a forgotten OUT makes the first clip OUT), unless the user insists.
+void CheckTargets(const Invocation& invocation) {
+    const std::vector<std::string>& operands = invocation.operands;
+    const std::size_t chunk = invocation.restrict15 ? kRestrictedChunk : kFullChunk;
+    const std::size_t files = (operands.size() - 1 + chunk - 1) / chunk;
+    for (std::size_t n = 1; n <= files; ++n) {
+        const std::string target = ChunkFileName(operands.front(), static_cast<int>(n));
+        for (std::size_t i = 1; i < operands.size(); ++i) {
+            const std::string& clip = operands[i];
+            if (clip == target ||
+                (clip.front() == '/' && platform::Disk().SameFile(clip, target))) {
+                throw CommandError("\"" + target + "\" is CLIP " + std::to_string(i) +
+                                   "; nothing written (--force writes it all the same)");
+            }
+        }
+        if (!MayHoldPatch(target)) {
+            throw CommandError("\"" + target +
+                               "\" is neither empty nor a patch (no section header); nothing "
+                               "written (--force writes into it all the same)");
+        }
+    }
+}
+
+}  // namespace
 
 int RunNew(const Invocation& invocation, std::ostream& out) {
     const std::string& first = invocation.operands.at(0);
+    CheckClipValues(invocation.operands);
+    if (!invocation.force) {
+        CheckTargets(invocation);
+    }
 
     // Each chunk's save dialog answered with the next numbered name; the settings are read-only,
     // so the last patch that the editor remembers stays as it was.

@@ -41,7 +41,7 @@ std::string InternalErrorLine(const ConsoleFeedback& feedback, const PackagingRe
 int RunPackage(const Invocation& invocation, std::ostream& out) {
     const std::string& source = invocation.operands.at(0);
     const std::string& newPatch = invocation.operands.at(1);
-    RequireReadableFile(source, "SOURCE");
+    RequirePatchFile(source, "SOURCE");
 
     // One save dialog, answered with NEW; the settings are read-only, so the last patch that
     // the editor remembers stays as it was.

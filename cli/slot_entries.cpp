@@ -25,4 +25,28 @@ std::vector<SlotEntry> ReadFilledSlots(const std::string& patchPath) {
     return entries;
 }
 
+std::string EscapedField(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out.push_back(c);
+        }
+    }
+    return out;
+}
+
 }  // namespace zembo::cli

@@ -2,6 +2,7 @@
 // The filled slots of a patch, read as the packager reads them.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zembo::cli {
@@ -15,5 +16,9 @@ struct SlotEntry {
 
 // Every filled slot of the patch at patchPath (an absolute path), in slot order.
 std::vector<SlotEntry> ReadFilledSlots(const std::string& patchPath);
+
+// value as one field of a TAB-separated line: TAB, CR, LF and "\" written as "\t", "\r", "\n"
+// and "\\", so that every field can be told apart and read back.
+std::string EscapedField(std::string_view value);
 
 }  // namespace zembo::cli

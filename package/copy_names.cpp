@@ -1,5 +1,8 @@
 #include "package/copy_names.h"
 
+#include <array>
+#include <string_view>
+
 #include "platform/ascii_text.h"
 
 namespace zembo {
@@ -11,17 +14,100 @@ bool SameName(const std::string& a, const std::string& b) {
     return platform::EqualsIgnoringAsciiCase(a, b);
 }
 
-}  // namespace
-
-std::string NumberedName(const std::string& name, int n) {
-    std::size_t dot = name.rfind('.');
-    std::string suffix = "_" + std::to_string(n);
-    if (dot == std::string::npos || dot == 0) {
-        return name + suffix;
-    }
-    return name.substr(0, dot) + suffix + name.substr(dot);
+bool RefusedByWindows(char c) {
+    return static_cast<unsigned char>(c) < 0x20 ||
+           std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
 }
 
+// Where the extension starts: the last ".", unless it opens the name; the end when there is none.
+std::size_t ExtensionStart(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos || dot == 0 ? name.size() : dot;
+}
+
+// How many bytes of text fit into room without splitting a UTF-8 sequence.
+std::size_t Utf8Prefix(std::string_view text, std::size_t room) {
+    if (text.size() <= room) {
+        return text.size();
+    }
+    // A sequence has at most three continuation bytes; bytes of other code pages stand alone.
+    std::size_t cut = room;
+    while (cut > 0 && room - cut < 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return cut;
+}
+
+void DropTrailingDotsAndBlanks(std::string& name) {
+    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+        name.pop_back();
+    }
+}
+
+// CON, PRN, AUX, NUL, COM1-9 and LPT1-9 name devices on Windows, whatever follows their first dot
+// (and blanks before it).
+std::size_t DeviceNameLength(std::string_view name) {
+    const std::size_t dot = name.find('.');
+    std::string_view base = name.substr(0, dot);
+    const std::size_t used = base.find_last_not_of(' ');
+    base = base.substr(0, used == std::string_view::npos ? 0 : used + 1);
+    static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
+    for (std::string_view device : kPlain) {
+        if (platform::EqualsIgnoringAsciiCase(base, device)) {
+            return base.size();
+        }
+    }
+    const bool numbered = base.size() == 4 && base[3] >= '1' && base[3] <= '9' &&
+                          (platform::StartsWithIgnoringAsciiCase(base, "COM") ||
+                           platform::StartsWithIgnoringAsciiCase(base, "LPT"));
+    return numbered ? base.size() : 0;
+}
+
+// stem, then tail (a number and the extension), within kMaxCopyNameBytes: the stem is shortened
+// first; a tail that leaves no room for a stem is shortened itself.
+std::string Fit(std::string_view stem, std::string_view tail) {
+    std::string name;
+    if (tail.size() < kMaxCopyNameBytes) {
+        name.assign(stem.substr(0, Utf8Prefix(stem, kMaxCopyNameBytes - tail.size())));
+        name.append(tail);
+    } else {
+        const std::string whole = std::string(stem) + std::string(tail);
+        name = whole.substr(0, Utf8Prefix(whole, kMaxCopyNameBytes));
+    }
+    return name;
+}
+
+// The rules that a shortening can break again: trailing dots and blanks, device names.
+std::string Finish(std::string name) {
+    DropTrailingDotsAndBlanks(name);
+    if (name.empty()) {
+        return "_";
+    }
+    if (const std::size_t device = DeviceNameLength(name); device != 0) {
+        name.insert(device, "_");
+    }
+    return name.size() <= kMaxCopyNameBytes ? name : Finish(Fit(name, ""));
+}
+
+}  // namespace
+
+std::string WindowsSafeName(const std::string& name) {
+    std::string safe = name;
+    for (char& c : safe) {
+        if (RefusedByWindows(c)) {
+            c = '_';
+        }
+    }
+    DropTrailingDotsAndBlanks(safe);
+    const std::size_t ext = ExtensionStart(safe);
+    return Finish(Fit(std::string_view(safe).substr(0, ext), std::string_view(safe).substr(ext)));
+}
+
+std::string NumberedName(const std::string& name, int n) {
+    const std::size_t ext = ExtensionStart(name);
+    const std::string tail = "_" + std::to_string(n) + name.substr(ext);
+    return Finish(Fit(std::string_view(name).substr(0, ext), tail));
+}
 bool CopyNames::IsFree(const std::string& name) const {
     for (const Taken& t : taken_) {
         if (SameName(t.name, name)) {

@@ -6,14 +6,15 @@
 namespace zembo {
 namespace {
 
-// The name a copy would naturally take: a clip by its stored value, a matte by where it was found.
-std::string NaturalName(const PlannedCopy& copy, bool isClip) {
-    return FileNamePart(isClip ? copy.value : copy.source.path);
+// The name a copy would naturally take: the file's own name where it was found (a clip found
+// nowhere: the name its value gives), as Windows lets a copy bear it.
+std::string NaturalName(const PlannedCopy& copy) {
+    return WindowsSafeName(FileNamePart(copy.source.found ? copy.source.path : copy.value));
 }
 
-void Settle(PlannedCopy& copy, bool isClip, const PackageFolder& folder, CopyNames& names,
+void Settle(PlannedCopy& copy, const PackageFolder& folder, CopyNames& names,
             const platform::FileServices& files) {
-    copy.copyName = names.NameFor(copy.source.path, NaturalName(copy, isClip));
+    copy.copyName = names.NameFor(copy.source.path, NaturalName(copy));
     copy.inPlace =
         copy.source.found && files.SameFile(copy.source.path, folder.CopyPath(copy.copyName));
 }
@@ -49,21 +50,21 @@ std::vector<SlotPlan> PlanPackage(TCustomIniFile& source, const std::string& pat
     // Files already in the package folder under their own name keep it: nothing may be copied
     // over them before they have served their own slot.
     for (const SlotPlan& p : plan) {
-        const std::string clipName = NaturalName(p.clip, true);
+        const std::string clipName = NaturalName(p.clip);
         if (p.clip.source.found && files.SameFile(p.clip.source.path, clips.CopyPath(clipName))) {
             clipNames.Reserve(p.clip.source.path, clipName);
         }
         if (p.matte.source.found) {
-            const std::string matteName = NaturalName(p.matte, false);
+            const std::string matteName = NaturalName(p.matte);
             if (files.SameFile(p.matte.source.path, mattes.CopyPath(matteName))) {
                 matteNames.Reserve(p.matte.source.path, matteName);
             }
         }
     }
     for (SlotPlan& p : plan) {
-        Settle(p.clip, true, clips, clipNames, files);
+        Settle(p.clip, clips, clipNames, files);
         if (p.matte.source.found) {
-            Settle(p.matte, false, mattes, matteNames, files);
+            Settle(p.matte, mattes, matteNames, files);
         }
     }
     return plan;

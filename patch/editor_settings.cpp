@@ -16,9 +16,13 @@ void EditorSettings::Reload(WindowState& state, TFileDialog& sd1,
     state.lastPatchFolder = FolderPart(lastPatch);
     state.lastClipFolder = FolderPart(state.rememberedClipPath);
 
-    if (files.FileExists(ToLocalPath(lastPatch))) {
+    // Values written on Windows reach their files here too; a relative one has no folder to be
+    // taken against, so it reaches nothing.
+    auto isFile = [&files](const std::string& p) { return files.FileExists(p); };
+    auto isFolder = [&files](const std::string& p) { return files.DirectoryExists(p); };
+    if (ResolveStoredPath(lastPatch, "", isFile).found) {
         sd1.FileName = lastPatch;
-    } else if (files.DirectoryExists(ToLocalPath(state.lastPatchFolder))) {
+    } else if (ResolveStoredPath(state.lastPatchFolder, "", isFolder).found) {
         sd1.InitialDir = state.lastPatchFolder;
     } else {
         sd1.InitialDir = kFallbackInitialDir;

@@ -6,29 +6,40 @@
 namespace zembo {
 namespace {
 
-bool IsSeparator(char c) {
-    return c == '\\' || c == '/';
+// One rule for every split: the last "/" when the path holds one, else the last "\" or ":".
+std::size_t LastDelimiter(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return slash != std::string_view::npos ? slash : path.find_last_of("\\:");
 }
 
-std::size_t LastDelimiter(std::string_view path) {
-    return path.find_last_of("\\:/");
+// "c:" opening a path: a Windows drive.
+bool IsDriveLetterColon(std::string_view path) {
+    if (path.size() < 2 || path[1] != ':') {
+        return false;
+    }
+    const char c = platform::AsciiLower(path[0]);
+    return c >= 'a' && c <= 'z';
+}
+
+bool IsFullLocalPath(std::string_view path) {
+    return !path.empty() && path.front() == '/';
 }
 
 }  // namespace
 
 std::string FolderPart(std::string_view path) {
-    std::size_t pos = LastDelimiter(path);
+    const std::size_t pos = LastDelimiter(path);
     if (pos == std::string_view::npos) {
         return {};
     }
-    if (IsSeparator(path[pos])) {
-        bool root =
-            pos > 0 ? (path[pos - 1] == ':' || IsSeparator(path[pos - 1])) : path[pos] == '/';
-        if (root) {
-            return std::string(path.substr(0, pos + 1));
-        }
+    // The root of this disk, or of a Windows drive or share, keeps its separator.
+    bool root = false;
+    if (path[pos] == '/') {
+        root = pos == 0 || path[pos - 1] == '/' || (pos == 2 && IsDriveLetterColon(path));
+    } else if (path[pos] == '\\') {
+        root = pos > 0 && (path[pos - 1] == ':' || path[pos - 1] == '\\');
     }
-    return std::string(path.substr(0, pos));
+    return std::string(path.substr(0, root ? pos + 1 : pos));
 }
 
 std::string FileNamePart(std::string_view path) {
@@ -63,21 +74,39 @@ std::string ToLocalPath(std::string_view value) {
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
-    // A Windows folder such as "c:\" already ends in its separator.
-    if (!folder.empty() && folder.back() == '\\') {
+    // A Windows folder such as "c:\" already ends in its separator; in a folder of this disk a
+    // final "\" is part of a name.
+    if (!folder.empty() && folder.back() == '\\' && folder.find('/') == std::string_view::npos) {
         return std::string(folder) + std::string(name);
     }
     return platform::JoinDiskPath(folder, name);
 }
 
-ResolvedPath ResolveStoredPath(std::string_view value, std::string_view patchFolder,
-                               const std::function<bool(const std::string&)>& fileExists) {
-    std::string own = ToLocalPath(value);
-    if (fileExists(own)) {
-        return {own, true};
+std::vector<std::string> PlacesNamedBy(std::string_view value, std::string_view folder) {
+    std::vector<std::string> places;
+    auto add = [&](std::string_view v) {
+        // Zembo takes a relative value against the patch's folder, and so does the editor.
+        std::string place = IsFullLocalPath(v) ? std::string(v) : JoinPath(folder, v);
+        if (IsFullLocalPath(place)) {
+            places.push_back(std::move(place));
+        }
+    };
+    add(value);
+    if (value.find('\\') != std::string_view::npos) {
+        add(ToLocalPath(value));
     }
-    std::string joined = ToLocalPath(JoinPath(patchFolder, value));
-    return {joined, fileExists(joined)};
+    return places;
+}
+
+ResolvedPath ResolveStoredPath(std::string_view value, std::string_view folder,
+                               const std::function<bool(const std::string&)>& exists) {
+    std::vector<std::string> places = PlacesNamedBy(value, folder);
+    for (std::string& place : places) {
+        if (exists(place)) {
+            return {std::move(place), true};
+        }
+    }
+    return {places.empty() ? std::string(value) : std::move(places.back()), false};
 }
 
 }  // namespace zembo

@@ -1,16 +1,18 @@
 #pragma once
-// How the editor takes paths apart and puts them together. A path may come from this disk ("/")
-// or from a patch written on Windows ("\" and drive letters); "\", ":" and "/" all delimit.
+// How the editor takes paths apart and puts them together. A path that holds "/" is a path of
+// this disk, where ":" and "\" are ordinary characters of a name; a path without "/" is a value
+// written for Windows ("\", ":" and drive letters delimit) or a bare name.
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zembo {
 
-// The text before the last delimiter. A separator that directly follows ":" or another separator
-// (a drive root such as "c:\"), and a "/" that opens the path (the root of this disk), stay.
-// Empty when the path has no delimiter.
+// The text before the last delimiter: the last "/" of a path of this disk, else the last "\" or
+// ":". A separator that directly follows ":" or another separator (a drive root such as "c:\"),
+// and a "/" that opens the path (the root of this disk), stay. Empty when there is no delimiter.
 std::string FolderPart(std::string_view path);
 
 // The text after the last delimiter; all of the path when it has none.
@@ -29,15 +31,21 @@ std::string ToLocalPath(std::string_view value);
 // empty.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
+// The places on this disk that a stored value may name, in the order they are tried: the value
+// as it stands, then, when it holds "\", with its "\" read as "/". A value that is not a full
+// path here is taken against folder, a full path of this disk; without one it names no place:
+// nothing is ever looked for in the process's current folder.
+std::vector<std::string> PlacesNamedBy(std::string_view value, std::string_view folder);
+
 // What a stored clip or matte path stands for on this disk.
 struct ResolvedPath {
-    std::string path;  // the file found, or the joined path that was looked for last
+    std::string path;  // the file found, or the place that was looked at last
     bool found = false;
 };
 
-// The file that a value stored in a patch means: the value's own path when a file is there, else
-// the value taken relative to the patch's folder.
-ResolvedPath ResolveStoredPath(std::string_view value, std::string_view patchFolder,
-                               const std::function<bool(const std::string&)>& fileExists);
+// The first of the places a value names (PlacesNamedBy) where exists holds. Not found: the last
+// place looked at, or the value itself when it names none.
+ResolvedPath ResolveStoredPath(std::string_view value, std::string_view folder,
+                               const std::function<bool(const std::string&)>& exists);
 
 }  // namespace zembo

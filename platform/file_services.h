@@ -12,7 +12,8 @@ class FileServices {
   public:
     virtual ~FileServices() = default;
 
-    // An entry that is no folder exists at path (a relative path is taken from the current folder).
+    // An entry that is no folder exists at path. A relative path would be taken from the current
+    // folder, which no caller relies on: paths read from files are made full before they get here.
     virtual bool FileExists(const std::string& path) const = 0;
     virtual bool DirectoryExists(const std::string& path) const = 0;
     // Whether both paths name one and the same existing file.

@@ -78,11 +78,16 @@ class LineReader {
     std::size_t pos_ = 0;
 };
 
+bool IsQuoted(std::string_view v) {
+    return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+}
+
 std::string_view Unquote(std::string_view v) {
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
-        return v.substr(1, v.size() - 2);
-    }
-    return v;
+    return IsQuoted(v) ? v.substr(1, v.size() - 2) : v;
+}
+
+bool BreaksLine(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 // Where a key lives, or would go, in a text.
@@ -146,6 +151,8 @@ std::optional<std::string_view> FindProfileValue(std::string_view text, std::str
 std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                             std::string_view value) {
     static constexpr std::string_view kCrlf = "\r\n";
+    const std::string stored = StoredProfileValue(value);
+    value = stored;
     Placement p = Locate(text, section, key);
     std::string out;
     out.reserve(text.size() + section.size() + key.size() + value.size() + 8);
@@ -212,12 +219,26 @@ std::string_view CutProfileValue(std::string_view value) {
     return value.substr(0, cut);
 }
 
+std::string StoredProfileValue(std::string_view value) {
+    // Blanks of any kind, as Windows may trim more than the blanks and tabs that this reader does.
+    if (value.empty() || (Trimmed(value, " \t\v\f") == value && !IsQuoted(value))) {
+        return std::string(value);
+    }
+    std::string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted.push_back('"');
+    quoted.append(value);
+    quoted.push_back('"');
+    return quoted;
+}
+
+bool IsStorableProfileValue(std::string_view value) {
+    return value.size() <= kMaxProfileValue && !BreaksLine(value);
+}
+
 bool IsWritableProfileEntry(std::string_view section, std::string_view key,
                             std::string_view value) {
-    auto breaksLine = [](std::string_view s) {
-        return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-    };
-    if (breaksLine(section) || breaksLine(key) || breaksLine(value)) {
+    if (BreaksLine(section) || BreaksLine(key) || !IsStorableProfileValue(value)) {
         return false;
     }
     // Names that a read could never find again: "]" in a section, "=" in a key, blanks around

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "patch/path_rules.h"
+#include "platform/file_services.h"
 #include "ui/qt_text.h"
 #include "ui/screen_placement.h"
 
@@ -35,14 +36,19 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request, QW
         dialog->setDefaultSuffix(ToQt(request.defaultExt));
     }
 
-    // A file name with a folder opens in that folder; a bare one in the initial folder.
-    const std::string fileName = ToLocalPath(request.fileName);
-    const std::string initialDir = ToLocalPath(request.initialDir);
-    const std::string fileFolder = FolderPart(fileName);
-    if (!fileFolder.empty()) {
-        dialog->setDirectory(PathToQt(fileFolder));
-    } else if (!initialDir.empty()) {
-        dialog->setDirectory(PathToQt(initialDir));
+    // A file name with a folder opens in that folder; a bare one in the initial folder. Names and
+    // folders written on Windows are reached as the editor reaches stored values.
+    const platform::FileServices& disk = platform::Disk();
+    auto isFile = [&disk](const std::string& p) { return disk.FileExists(p); };
+    auto isFolder = [&disk](const std::string& p) { return disk.DirectoryExists(p); };
+    const ResolvedPath file = ResolveStoredPath(request.fileName, "", isFile);
+    const std::string fileName = file.found ? file.path : request.fileName;
+    const ResolvedPath fileFolder = ResolveStoredPath(FolderPart(fileName), "", isFolder);
+    const ResolvedPath initialDir = ResolveStoredPath(request.initialDir, "", isFolder);
+    if (fileFolder.found) {
+        dialog->setDirectory(PathToQt(fileFolder.path));
+    } else if (initialDir.found) {
+        dialog->setDirectory(PathToQt(initialDir.path));
     }
     if (!fileName.empty()) {
         dialog->selectFile(PathToQt(FileNamePart(fileName)));

@@ -1,4 +1,6 @@
 // zembo-patch list and check: the filled slots of a patch, and whether their files are there.
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "tests/cli/cli_fixture.h"
@@ -54,10 +56,23 @@ TEST_F(CliListCheck, ListPrintsEveryFilledSlotInSlotOrder) {
                               "\tmask.bmp\n"
                               "2\tssDS\tbeside.mov\t\n"
                               "4\t\tEND\t\n"
-                              "6\t\tsub\\rel.avi\t" +
+                              "6\t\tsub\\\\rel.avi\t" +
                               (root / "media/gone.bmp") +
                               "\n"
                               "16\tother\tlast.avi\t\n");
+}
+
+TEST_F(CliListCheck, ListEscapesTabsAndBackslashesSoEveryFieldCanBeToldApart) {
+    WriteFile(root / "odd.zbk",
+              "[Filenames]\r\n1=a\tb\\c\\\\d.avi\r\n[StencilFilenames]\r\n1=\\t\r\n");
+    EXPECT_EQ(Run({"list", "odd.zbk"}).out, "1\t\ta\\tb\\\\c\\\\\\\\d.avi\t\\\\t\n");
+}
+
+TEST_F(CliListCheck, AFileTooLargeForAPatchStopsListAndCheck) {
+    WriteFile(root / "huge.zbk", "[Filenames]\r\n1=a.avi\r\n");
+    ASSERT_EQ(truncate((root / "huge.zbk").c_str(), (off_t{256} << 20) + 1), 0);  // sparse
+    ExpectOneLineError(Run({"list", "huge.zbk"}), {root / "huge.zbk", "256 MiB"});
+    ExpectOneLineError(Run({"check", "--json", "huge.zbk"}), {root / "huge.zbk", "256 MiB"});
 }
 
 TEST_F(CliListCheck, ListOfAPatchWithoutClipsPrintsNothing) {
@@ -105,10 +120,13 @@ TEST_F(CliListCheck, JsonEscapesEveryValueIntoValidJson) {
               "[{\"slot\":1,\"sourceSystem\":\"\","
               "\"clip\":\"say \\\"hi\\\"\\\\\\u0001\\u001f\\u007f\\tx.avi\",\"matte\":\"\"},"
               "{\"slot\":2,\"sourceSystem\":\"\","
-              "\"clip\":\"caf\xc3\xa9 \\ufffdt\\ufffd.avi\",\"matte\":\"\"},"
-              "{\"slot\":3,\"sourceSystem\":\"\",\"clip\":\"cut\\ufffd\",\"matte\":\"\"},"
+              "\"clip\":\"caf\xc3\xa9 \\ufffdt\\ufffd.avi\","
+              "\"clipHex\":\"636166c3a920e974e92e617669\",\"matte\":\"\"},"
+              "{\"slot\":3,\"sourceSystem\":\"\",\"clip\":\"cut\\ufffd\","
+              "\"clipHex\":\"637574e282\",\"matte\":\"\"},"
               "{\"slot\":4,\"sourceSystem\":\"\","
-              "\"clip\":\"\xf0\x9f\x8e\xac\\ufffd\\ufffd\\ufffd.avi\",\"matte\":\"\"}]\n");
+              "\"clip\":\"\xf0\x9f\x8e\xac\\ufffd\\ufffd\\ufffd.avi\","
+              "\"clipHex\":\"f09f8eaceda0802e617669\",\"matte\":\"\"}]\n");
 }
 
 TEST_F(CliListCheck, CheckResolvesEachFileAsThePackagerDoes) {
@@ -117,22 +135,22 @@ TEST_F(CliListCheck, CheckResolvesEachFileAsThePackagerDoes) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "");
     const std::string show = root / "show";
-    EXPECT_EQ(result.out,
-              "ok\t1\tclip\t" + (root / "media/intro.avi") + "\t" + (root / "media/intro.avi") +
-                  "\n"
-                  "ok\t1\tmatte\tmask.bmp\t" +
-                  show +
-                  "/mask.bmp\n"
-                  "ok\t2\tclip\tbeside.mov\t" +
-                  show +
-                  "/beside.mov\n"
-                  "missing\t4\tclip\tEND\t" +
-                  show +
-                  "/END\n"
-                  "ok\t6\tclip\tsub\\rel.avi\t" +
-                  show + "/sub/rel.avi\n" + "missing\t6\tmatte\t" + (root / "media/gone.bmp") +
-                  "\t" + show + "/" + (root / "media/gone.bmp") + "\n" +
-                  "unreadable\t16\tclip\tlast.avi\t" + show + "/last.avi\n");
+    EXPECT_EQ(result.out, "ok\t1\tclip\t" + (root / "media/intro.avi") + "\t" +
+                              (root / "media/intro.avi") +
+                              "\n"
+                              "ok\t1\tmatte\tmask.bmp\t" +
+                              show +
+                              "/mask.bmp\n"
+                              "ok\t2\tclip\tbeside.mov\t" +
+                              show +
+                              "/beside.mov\n"
+                              "missing\t4\tclip\tEND\t" +
+                              show +
+                              "/END\n"
+                              "ok\t6\tclip\tsub\\rel.avi\t" +
+                              show + "/sub/rel.avi\n" + "missing\t6\tmatte\t" +
+                              (root / "media/gone.bmp") + "\t" + (root / "media/gone.bmp") + "\n" +
+                              "unreadable\t16\tclip\tlast.avi\t" + show + "/last.avi\n");
 }
 
 TEST_F(CliListCheck, CheckSucceedsWhenEveryFileIsThere) {
@@ -176,7 +194,7 @@ TEST_F(CliListCheck, CheckAsJson) {
                   show +
                   "/sub/rel.avi\"},"
                   "\"matte\":{\"value\":\"" +
-                  gone + "\",\"state\":\"missing\",\"path\":\"" + show + "/" + gone +
+                  gone + "\",\"state\":\"missing\",\"path\":\"" + gone +
                   "\"}},"
                   "{\"slot\":16,\"sourceSystem\":\"other\","
                   "\"clip\":{\"value\":\"last.avi\",\"state\":\"unreadable\",\"path\":\"" +

@@ -46,14 +46,50 @@ class CliNew : public CliTest {
 };
 
 TEST_F(CliNew, ClipsOfThisDiskAreMadeFullAndWindowsValuesStayAsTyped) {
-    const auto made = Run(
-        {"new", "N.zbk", "D:\\clips\\loop.avi", "party_clips\\x.avi", "clips/a.mpg", "/abs/b.avi"});
+    WriteFile(root / "a:b.avi", "AB");  // a Linux name, though it looks like a drive
+    const auto made = Run({"new", "N.zbk", "D:\\clips\\loop.avi", "party_clips\\x.avi",
+                           "clips/a.mpg", "/abs/b.avi", "a:b.avi", "sub/c\\d.avi"});
     ASSERT_EQ(made.status, 0) << made.err;
-    const std::string text = ReadFile(root / "N.zbk");
-    EXPECT_NE(text.find("1=D:\\clips\\loop.avi\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("2=party_clips\\x.avi\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("3=" + (root / "clips/a.mpg") + "\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("4=/abs/b.avi\r\n"), std::string::npos) << text;
+    EXPECT_EQ(ReadFile(root / "N.zbk"),
+              "[Version]\r\nZBK=Low1\r\n[Globals]\r\nLayering=1\r\nLoop=1\r\n[Filenames]\r\n"
+              "1=D:\\clips\\loop.avi\r\n2=party_clips\\x.avi\r\n3=" +
+                  (root / "clips/a.mpg") + "\r\n4=/abs/b.avi\r\n5=" + (root / "a:b.avi") +
+                  "\r\n6=" + (root / "sub/c\\d.avi") +
+                  "\r\n[SourceSystems]\r\n1=ssVFW\r\n2=ssVFW\r\n3=ssDS\r\n4=ssVFW\r\n"
+                  "5=ssVFW\r\n6=ssVFW\r\n");
+}
+
+TEST_F(CliNew, AForgottenOutOrOneThatIsAClipIsRefusedUnlessForced) {
+    // `new ~/clips/*.avi` without OUT: the first clip would become the patch.
+    const std::string video("RIFF\0\0\0\0AVI \n[x]\n", 17);
+    WriteFile(root / "clip1.avi", video);
+    WriteFile(root / "clip2.avi", "");
+    ExpectOneLineError(
+        Run({"new", "clip1.avi", "clip2.avi"}),
+        {"\"" + (root / "clip1.avi") + "\"", "neither empty nor a patch", "--force"});
+    ExpectOneLineError(Run({"new", "clip2.avi", "clip1.avi", "./clip2.avi"}),
+                       {"\"" + (root / "clip2.avi") + "\" is CLIP 2", "--force"});
+    // A follower counts as much as OUT: nothing is written, not even the first patch.
+    WriteFile(root / "notes_2.txt", "my notes\n");
+    ExpectOneLineError(Run(Args({"new", "notes.txt"}, Clips(17))),
+                       {root / "notes_2.txt", "neither empty nor a patch"});
+    EXPECT_FALSE(Exists(root / "notes.txt"));
+    EXPECT_EQ(ReadFile(root / "clip1.avi"), video);
+    EXPECT_EQ(ReadFile(root / "clip2.avi"), "");
+
+    const auto forced = Run(Args({"new", "--force", "notes.txt"}, Clips(17)));
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(ReadFile(root / "notes_2.txt"), "my notes\n" + PatchText(17, 1));
+}
+
+TEST_F(CliNew, AClipValueThatCannotBeStoredStopsTheRunBeforeAnyWrite) {
+    std::vector<std::string> clips = Clips(20);
+    clips.push_back("/m/" + std::string(3000, 'x') + ".avi");
+    ExpectOneLineError(Run(Args({"new", "Set.zbk"}, clips)),
+                       {"CLIP 21 \"/m/xxx", "...\"", "longer than 2047 bytes", "nothing written"});
+    ExpectOneLineError(Run({"new", "Set.zbk", "/m/a.avi", "/m/two\nlines.avi"}),
+                       {"CLIP 2 \"/m/two\\nlines.avi\"", "line break"});
+    EXPECT_TRUE(ListFolder(root.Path()).empty());
 }
 
 TEST_F(CliNew, FortyClipsGoIntoThreeNumberedPatches) {

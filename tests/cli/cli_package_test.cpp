@@ -75,6 +75,35 @@ TEST_F(CliPackage, RelativeValuesEveryFileCopied) {
     EXPECT_EQ(ReadFile(root / "src/Old.zbk"), SourceText());
 }
 
+// Names that are ordinary here: ":" and "\" in the new patch's name and in the clips' names,
+// and a relative clip for which a file of the current folder must not stand in.
+TEST_F(CliPackage, LinuxNamesPackageIntoCopiesThatCheckFindsEveryOne) {
+    WriteFile(root / "media/a:b.avi", "AB");
+    WriteFile(root / "src/back\\slash.avi", "BACKSLASH");
+    WriteFile(root / "src/intro.avi", "BESIDE");
+    WriteFile(root / "out/intro.avi", "DECOY");
+    WriteFile(root / "src/show.zbk", "[Filenames]\r\n1=" + (root / "media/a:b.avi") +
+                                         "\r\n2=back\\slash.avi\r\n3=intro.avi\r\n");
+    const auto packaged = RunIn(root / "out", {"package", "../src/show.zbk", "show 10:30.zbk"});
+    ASSERT_EQ(packaged.status, 0) << packaged.out << packaged.err;
+
+    const std::string clips = root / "out/show 10:30_clips";
+    EXPECT_EQ(ListFolder(clips), (Names{"a_b.avi", "back_slash.avi", "intro.avi"}));
+    EXPECT_EQ(ReadFile(clips + "/back_slash.avi"), "BACKSLASH");
+    EXPECT_EQ(ReadFile(clips + "/intro.avi"), "BESIDE");
+    EXPECT_EQ(ReadFile(root / "out/show 10:30.zbk"),
+              "[Filenames]\r\n1=show 10:30_clips\\a_b.avi\r\n"
+              "2=show 10:30_clips\\back_slash.avi\r\n3=show 10:30_clips\\intro.avi\r\n");
+
+    const auto checked = Run({"check", "out/show 10:30.zbk"});
+    EXPECT_EQ(checked.status, 0) << checked.out;
+    const std::vector<std::string> lines = test::Lines(checked.out);
+    EXPECT_EQ(lines.size(), 3u);
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.rfind("ok\t", 0), 0u) << line;
+    }
+}
+
 TEST_F(CliPackage, AbsoluteValuesNameTheCopiesByFullPath) {
     MakeSourceTree();
     const auto result = Run({"package", "src/Old.zbk", "out/Set.zbk", "--absolute"});

@@ -1,6 +1,9 @@
 // Copy names taken once per run.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "package/copy_names.h"
 #include "package/package_folders.h"
 
@@ -39,6 +42,42 @@ TEST(CopyNames, NumbersGoBeforeTheExtension) {
     EXPECT_EQ(NumberedName(".avi", 2), ".avi_2");
 }
 
+TEST(CopyNames, NamesWindowsRefusesAreMadeSafe) {
+    const std::vector<std::pair<std::string, std::string>> table = {
+        {"intro.avi", "intro.avi"},
+        {"a:b.avi", "a_b.avi"},
+        {"back\\slash.avi", "back_slash.avi"},
+        {"why?*\"<>|.avi", "why______.avi"},
+        {"tab\tbell\x07.avi", "tab_bell_.avi"},
+        {"trail.avi. . ", "trail.avi"},
+        {"dots...", "dots"},
+        {"...", "_"},
+        {"CON", "CON_"},
+        {"con.avi", "con_.avi"},
+        {"Lpt9.tar.gz", "Lpt9_.tar.gz"},
+        {"aux .avi", "aux_ .avi"},
+        {"COM0.avi", "COM0.avi"},
+        {"CONSOLE.avi", "CONSOLE.avi"},
+        {"caf\xc3\xa9.avi", "caf\xc3\xa9.avi"},
+    };
+    for (const auto& [name, safe] : table) {
+        EXPECT_EQ(WindowsSafeName(name), safe) << name;
+    }
+}
+
+TEST(CopyNames, LongNamesKeepTheirExtensionAndTheirNumberWithinTheLimit) {
+    // "é" straddling the cut: the stem gives way, a sequence is never split.
+    const std::string name = std::string(250, 'a') + "\xc3\xa9" + "bb.avi";
+    EXPECT_EQ(WindowsSafeName(name), std::string(250, 'a') + ".avi");
+
+    const std::string full = std::string(251, 'x') + ".avi";  // exactly 255 bytes
+    CopyNames names([](const std::string&, const std::string&) { return false; });
+    EXPECT_EQ(names.NameFor("/a/" + full, WindowsSafeName(full)), full);
+    EXPECT_EQ(names.NameFor("/b/" + full, WindowsSafeName(full)), std::string(249, 'x') + "_2.avi");
+    EXPECT_EQ(NumberedName(std::string(247, 'y') + "\xc3\xa9" + "z.avi", 10),
+              std::string(247, 'y') + "_10.avi");
+}
+
 TEST(PackageFolders, TheCutTouchesTheNewPatchsOwnNameOnly) {
     PackageFolder f = PackageFolderFor("/shows/Old.zbk files/Set.zbk", "_clips");
     EXPECT_EQ(f.path, "/shows/Old.zbk files/Set_clips");
@@ -51,6 +90,10 @@ TEST(PackageFolders, TheCutTouchesTheNewPatchsOwnNameOnly) {
     EXPECT_EQ(PackageFolderFor("/s/my.zbk.zbk", "_clips").relative, "my.zbk_clips");
     EXPECT_EQ(PackageFolderFor("/s/live.txt", "_clips").path, "/s/live.txt_clips");
     EXPECT_EQ(PackageFolderFor("/Set.zbk", "_clips").prefix, "/Set_clips/");
+    // ":" and "\" are characters of a name here: the whole name makes the folder.
+    PackageFolder odd = PackageFolderFor("/s/show 10:30.zbk", "_clips");
+    EXPECT_EQ(odd.path, "/s/show 10:30_clips");
+    EXPECT_EQ(odd.ValueFor("a_b.avi", true), "show 10:30_clips\\a_b.avi");
 }
 
 }  // namespace

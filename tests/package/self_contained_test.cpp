@@ -128,10 +128,10 @@ TEST_F(Packaging, EveryKindOfSlotWithRelativeValues) {
 
     // The report, in slot order; entries for files found nowhere run on into the next.
     const std::string src = root / "src";
-    const std::string report =
-        "Couldn't find relative clip: " + src + "/END" + "Could not copy " + src + "/END\r\n" +
-        "Couldn't find relative clip: " + src + "//nowhere/gone.avi" + "Could not copy " + src +
-        "//nowhere/gone.avi\r\n" + "Couldn't find relative alpha matte: " + src + "/nomatte.bmp";
+    const std::string report = "Couldn't find relative clip: " + src + "/END" + "Could not copy " +
+                               src + "/END\r\n" + "Couldn't find relative clip: /nowhere/gone.avi" +
+                               "Could not copy /nowhere/gone.avi\r\n" +
+                               "Couldn't find relative alpha matte: " + src + "/nomatte.bmp";
     EXPECT_EQ(result.copyReport, report);
     EXPECT_EQ(result.outcome, PackagingResult::Outcome::kCompleted);
     EXPECT_EQ(feedback.Boxes(),

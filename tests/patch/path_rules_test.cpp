@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "patch/path_rules.h"
 
@@ -28,25 +29,35 @@ TEST_P(PathParts, FolderAndFileName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PathParts,
-    testing::Values(PathCase{"c:\\temp.zbk", "c:\\", "temp.zbk"},
-                    PathCase{"D:\\sets\\party.zbk", "D:\\sets", "party.zbk"},
-                    PathCase{"D:\\sets\\", "D:\\sets", ""}, PathCase{"c:temp.zbk", "c", "temp.zbk"},
-                    PathCase{"\\\\server\\share\\a.zbk", "\\\\server\\share", "a.zbk"},
-                    PathCase{"c:\\\\a.zbk", "c:\\\\", "a.zbk"},
-                    PathCase{"temp.zbk", "", "temp.zbk"}, PathCase{"", "", ""},
-                    PathCase{"/shows/set.zbk", "/shows", "set.zbk"},
-                    PathCase{"/set.zbk", "/", "set.zbk"}, PathCase{"/", "/", ""},
-                    PathCase{"/shows/", "/shows", ""}, PathCase{"//set.zbk", "//", "set.zbk"},
-                    PathCase{"/shows/old\\set.zbk", "/shows/old", "set.zbk"},
-                    PathCase{"party_clips\\intro.avi", "party_clips", "intro.avi"},
-                    PathCase{"/media/clip:1.avi", "/media/clip", "1.avi"},
-                    PathCase{"rel/dir/x.avi", "rel/dir", "x.avi"}),
+    testing::Values(
+        // Windows values and bare names: "\" and ":" delimit, drive and share roots stay.
+        PathCase{"c:\\temp.zbk", "c:\\", "temp.zbk"},
+        PathCase{"D:\\sets\\party.zbk", "D:\\sets", "party.zbk"},
+        PathCase{"D:\\sets\\", "D:\\sets", ""}, PathCase{"c:temp.zbk", "c", "temp.zbk"},
+        PathCase{"\\\\server\\share\\a.zbk", "\\\\server\\share", "a.zbk"},
+        PathCase{"c:\\\\a.zbk", "c:\\\\", "a.zbk"},
+        PathCase{"party_clips\\intro.avi", "party_clips", "intro.avi"},
+        PathCase{"a:b.avi", "a", "b.avi"}, PathCase{"temp.zbk", "", "temp.zbk"},
+        PathCase{"", "", ""},
+        // Paths of this disk: "/" alone delimits; ":" and "\" are characters of a name.
+        PathCase{"/shows/set.zbk", "/shows", "set.zbk"}, PathCase{"/set.zbk", "/", "set.zbk"},
+        PathCase{"/", "/", ""}, PathCase{"/shows/", "/shows", ""},
+        PathCase{"//set.zbk", "//", "set.zbk"}, PathCase{"rel/dir/x.avi", "rel/dir", "x.avi"},
+        PathCase{"/shows/show 10:30.zbk", "/shows", "show 10:30.zbk"},
+        PathCase{"/shows/old\\set.zbk", "/shows", "old\\set.zbk"},
+        PathCase{"/media/clip:1.avi", "/media", "clip:1.avi"},
+        PathCase{"/media/c:/x.avi", "/media/c:", "x.avi"},
+        PathCase{"/odd\\/x.avi", "/odd\\", "x.avi"},
+        // Mixed: a "/" makes it a path of this disk, a drive root keeps its separator.
+        PathCase{"D:\\sets/a.avi", "D:\\sets", "a.avi"},
+        PathCase{"c:/temp.zbk", "c:/", "temp.zbk"}),
     [](const testing::TestParamInfo<PathCase>& info) {
         return "row" + std::to_string(info.index);
     });
 
 TEST(PathRules, FolderPrefixKeepsTheDelimiter) {
     EXPECT_EQ(FolderPrefix("/shows/Set.zbk"), "/shows/");
+    EXPECT_EQ(FolderPrefix("/shows/a\\b:Set.zbk"), "/shows/");
     EXPECT_EQ(FolderPrefix("D:\\Set.zbk"), "D:\\");
     EXPECT_EQ(FolderPrefix("Set.zbk"), "");
 }
@@ -71,33 +82,34 @@ TEST(PathRules, JoinAddsOneSlashOnly) {
     EXPECT_EQ(JoinPath("/shows/", "intro.avi"), "/shows/intro.avi");
     EXPECT_EQ(JoinPath("/", "intro.avi"), "/intro.avi");
     EXPECT_EQ(JoinPath("c:\\", "intro.avi"), "c:\\intro.avi");
+    EXPECT_EQ(JoinPath("/odd\\", "intro.avi"), "/odd\\/intro.avi");  // "\" of a name here
     EXPECT_EQ(JoinPath("", "intro.avi"), "intro.avi");
 }
 
-TEST(PathRules, ResolvingTriesTheValueThenThePatchFolder) {
-    std::set<std::string> files = {"/media/intro.avi", "/sets/party_clips/intro.avi",
-                                   "/sets/loop.avi"};
+TEST(PathRules, AValueReachesItsFileAsItStandsThenWithSlashesAndNeverInTheCurrentFolder) {
+    std::set<std::string> files = {"/media/intro.avi",     "/sets/party_clips/intro.avi",
+                                   "/sets/loop.avi",       "/sets/back\\slash.avi",
+                                   "/sets/back/slash.avi", "/media/a\\b.avi"};
     auto exists = [&](const std::string& p) { return files.count(p) > 0; };
-
-    ResolvedPath own = ResolveStoredPath("/media/intro.avi", "/sets", exists);
-    EXPECT_TRUE(own.found);
-    EXPECT_EQ(own.path, "/media/intro.avi");
-
-    ResolvedPath rel = ResolveStoredPath("party_clips\\intro.avi", "/sets", exists);
-    EXPECT_TRUE(rel.found);
-    EXPECT_EQ(rel.path, "/sets/party_clips/intro.avi");
-
-    ResolvedPath bare = ResolveStoredPath("loop.avi", "/sets/", exists);
-    EXPECT_TRUE(bare.found);
-    EXPECT_EQ(bare.path, "/sets/loop.avi");
-
-    ResolvedPath none = ResolveStoredPath("END", "/sets", exists);
-    EXPECT_FALSE(none.found);
-    EXPECT_EQ(none.path, "/sets/END");
-
-    ResolvedPath windows = ResolveStoredPath("C:\\Media\\intro.avi", "/sets", exists);
-    EXPECT_FALSE(windows.found);
-    EXPECT_EQ(windows.path, "/sets/C:/Media/intro.avi");
+    auto expect = [&](const char* value, const char* folder, const char* path, bool found) {
+        const ResolvedPath r = ResolveStoredPath(value, folder, exists);
+        EXPECT_EQ(r.path, path) << value;
+        EXPECT_EQ(r.found, found) << value;
+    };
+    expect("/media/intro.avi", "/sets", "/media/intro.avi", true);
+    expect("party_clips\\intro.avi", "/sets", "/sets/party_clips/intro.avi", true);
+    expect("loop.avi", "/sets/", "/sets/loop.avi", true);
+    expect("back\\slash.avi", "/sets", "/sets/back\\slash.avi", true);  // as it stands first
+    expect("/media/a\\b.avi", "/sets", "/media/a\\b.avi", true);
+    // Not found: the last place looked at; a full value is never joined to the folder.
+    expect("END", "/sets", "/sets/END", false);
+    expect("/nowhere/gone.avi", "/sets", "/nowhere/gone.avi", false);
+    expect("C:\\Media\\intro.avi", "/sets", "/sets/C:/Media/intro.avi", false);
+    // Without a folder of this disk a relative value names no place at all.
+    expect("loop.avi", "", "loop.avi", false);
+    expect("loop.avi", "D:\\sets", "loop.avi", false);
+    EXPECT_EQ(PlacesNamedBy("x\\y.avi", "/s"),
+              (std::vector<std::string>{"/s/x\\y.avi", "/s/x/y.avi"}));
 }
 
 }  // namespace

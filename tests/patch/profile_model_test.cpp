@@ -30,12 +30,9 @@ TEST(ProfileModel, RandomWritesReadBackAsTheModelSays) {
         for (int i = 0; i < len; ++i) {
             v.push_back(chars[rng() % chars.size()]);
         }
-        // Blanks at either end are not part of a value; keep the model's values plain.
-        while (!v.empty() && v.back() == ' ') {
-            v.pop_back();
-        }
-        while (!v.empty() && v.front() == ' ') {
-            v.erase(v.begin());
+        // Blanks at either end and enclosing quotes read back too.
+        if (rng() % 4 == 0) {
+            v = (rng() % 2 == 0 ? "'" : "\"") + v + (rng() % 2 == 0 ? "'" : "\"");
         }
         return v;
     };

@@ -81,15 +81,23 @@ TEST(ProfileFile, WriteFlagWritesOneAndZero) {
     EXPECT_EQ(ReadFile(dir / "a.ini"), "[Globals]\r\nLayering=1\r\nLoop=0\r\n");
 }
 
-TEST(ProfileFile, AValueOf3000CharactersReadsBackAsItsFirst2047) {
+TEST(ProfileFile, AValueOf3000CharactersReadsBackAsItsFirst2047AndIsNeverWritten) {
     TempDir dir;
-    TIniFile ini(dir / "a.ini");
     std::string v(3000, 'q');
     v[2046] = 'E';
-    ini.WriteValue("s", "k", v);
+    WriteFile(dir / "a.ini", "[s]\r\nk=" + v + "\r\n");
+    TIniFile ini(dir / "a.ini");
     std::string back = ini.ReadValue("s", "k", "");
     EXPECT_EQ(back.size(), 2047u);
     EXPECT_EQ(back.back(), 'E');
+    // Written, it would read back as another value: the write fails instead.
+    try {
+        ini.WriteValue("s", "k2", v);
+        FAIL() << "write succeeded";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.what(), "Unable to write to " + (dir / "a.ini"));
+    }
+    EXPECT_EQ(ReadFile(dir / "a.ini"), "[s]\r\nk=" + v + "\r\n");
 }
 
 TEST(ProfileFile, ReadsSeeChangesMadeByOthersAtOnce) {

@@ -106,6 +106,9 @@ TEST(ProfileWriting, ValuesAndNamesThatWouldBreakTheFileAreRefused) {
     EXPECT_FALSE(IsWritableProfileEntry("files", "patch", "a\nb"));
     EXPECT_FALSE(IsWritableProfileEntry("files", "patch", "a\rb"));
     EXPECT_FALSE(IsWritableProfileEntry("files", "patch", std::string("a\0b", 3)));
+    // Longer than a read gives back: it would read back as another path.
+    EXPECT_TRUE(IsWritableProfileEntry("files", "patch", std::string(2047, 'x')));
+    EXPECT_FALSE(IsWritableProfileEntry("files", "patch", std::string(2048, 'x')));
     EXPECT_FALSE(IsWritableProfileEntry("fi]les", "patch", "v"));
     EXPECT_FALSE(IsWritableProfileEntry("files", "pa=tch", "v"));
     EXPECT_FALSE(IsWritableProfileEntry("files", ";patch", "v"));
@@ -119,6 +122,24 @@ TEST(ProfileWriting, WrittenValuesReadBack) {
     text = SetProfileValue(text, "filenames", "2", "/b.avi");
     text = SetProfileValue(text, "FILENAMES", "1", "/c.avi");
     EXPECT_EQ(text, "[Filenames]\r\n1=/c.avi\r\n2=/b.avi\r\n");
+}
+
+TEST(ProfileWriting, AwkwardValuesReadBackAsWritten) {
+    const std::string longest = "\"" + std::string(2045, 'x') + "\"";
+    for (const std::string& value :
+         {std::string(" lead"), std::string("trail "), std::string("\ttab\t"), std::string(" "),
+          std::string("\"q\""), std::string("'q'"), std::string("\"\""), std::string("\""),
+          std::string("\"q'"), std::string(" \"both\" "), std::string("a = \"b\""),
+          std::string("\vform\f"), std::string("; [x]"), std::string(""), longest}) {
+        std::string text = "[s]\r\nk=old\r\n";
+        text = SetProfileValue(text, "s", "k", value);
+        EXPECT_EQ(FindProfileValue(text, "s", "k"), value) << text;
+        EXPECT_EQ(FindProfileValue(SetProfileValue("", "s", "new", value), "s", "new"), value);
+    }
+    // Quotes only where a read would lose something: plain values stay as they are.
+    EXPECT_EQ(StoredProfileValue("/a b/c.avi"), "/a b/c.avi");
+    EXPECT_EQ(StoredProfileValue("trail "), "\"trail \"");
+    EXPECT_EQ(StoredProfileValue("'q'"), "\"'q'\"");
 }
 
 // Arbitrary bytes never crash the parser, and a write changes nothing but its own line.

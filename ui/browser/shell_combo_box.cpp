@@ -82,7 +82,7 @@ void LocationModel::ShowIcons() {
 
 TShellComboBox::TShellComboBox(TShellListView& list, QWidget* parent)
     : QComboBox(parent),
-      list_(list),
+      list_(&list),
       entries_(list.Pane().Namespace(), list.Pane().Desktop()),
       model_(new LocationModel(entries_, this)) {
     setEditable(true);
@@ -100,7 +100,7 @@ TShellComboBox::TShellComboBox(TShellListView& list, QWidget* parent)
                                 ShowSelected();
                             });
     RunGuarded([this] { entries_.Build(); });
-    list_.Pane().SetFollower([this](const browser::ItemId& folder) {
+    list.Pane().SetFollower([this](const browser::ItemId& folder) {
         try {
             entries_.Follow(folder);
         } catch (const std::exception& e) {
@@ -108,8 +108,8 @@ TShellComboBox::TShellComboBox(TShellListView& list, QWidget* parent)
         }
     });
     // Follow the folder the list already shows.
-    if (list_.Pane().CurrentFolder() != nullptr) {
-        RunGuarded([this] { entries_.Follow(list_.Pane().CurrentFolderId()); });
+    if (list.Pane().CurrentFolder() != nullptr) {
+        RunGuarded([&] { entries_.Follow(list.Pane().CurrentFolderId()); });
     }
     connect(this, &QComboBox::activated, this, &TShellComboBox::Chosen);
     // The pictures follow the window's first paint, as the list's do.
@@ -117,7 +117,9 @@ TShellComboBox::TShellComboBox(TShellListView& list, QWidget* parent)
 }
 
 TShellComboBox::~TShellComboBox() {
-    list_.Pane().SetFollower({});
+    if (list_ != nullptr) {
+        list_->Pane().SetFollower({});
+    }
 }
 
 void TShellComboBox::ShowSelected() {
@@ -130,8 +132,11 @@ void TShellComboBox::Chosen(int index) {
         return;
     }
     RunGuarded([&] {
-        entries_.Choose(index, dropDownOpen_,
-                        [this](const browser::ItemId& folder) { list_.ShowFolder(folder); });
+        entries_.Choose(index, dropDownOpen_, [this](const browser::ItemId& folder) {
+            if (list_ != nullptr) {
+                list_->ShowFolder(folder);
+            }
+        });
     });
 }
 

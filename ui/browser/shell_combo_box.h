@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QComboBox>
+#include <QPointer>
 
 #include "browser/location_entries.h"
 #include "ui/browser/shell_icons.h"
@@ -60,7 +61,8 @@ class TShellComboBox final : public QComboBox {
     void Chosen(int index);
     void ShowSelected();
 
-    TShellListView& list_;
+    // The list may go first (children go in the order they were made).
+    QPointer<TShellListView> list_;
     browser::LocationEntries entries_;
     LocationModel* model_;
     bool dropDownOpen_ = false;

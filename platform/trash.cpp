@@ -195,7 +195,8 @@ bool MoveToTrash(const std::string& path, const TrashPlaces& places, FileError& 
             return false;
         }
         // Relative to the top, so that the volume may be mounted elsewhere later.
-        recorded = original.substr(*top == "/" ? 1 : top->size() + 1);
+        const std::string prefix = *top == "/" ? *top : *top + "/";
+        recorded = original.rfind(prefix, 0) == 0 ? original.substr(prefix.size()) : original;
     } else {
         if (const int err = MakeFolders(places.homeTrash); err != 0) {
             error = FileError{path, err,

@@ -86,6 +86,8 @@ class NoControl : public zembo::browser::ListControl {
     bool IsRowSelected(int) const override { return false; }
     void ClearSelection() override {}
     void SelectRow(int) override {}
+    void EditCaption(int) override {}
+    void ShowProperties(int) override {}
 };
 
 // Bytes the program holds from the heap, large blocks (mapped on their own) included.

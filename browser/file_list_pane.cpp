@@ -1,6 +1,9 @@
 #include "browser/file_list_pane.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "browser/directory_entry_details.h"
@@ -8,6 +11,40 @@
 #include "platform/scope_exit.h"
 
 namespace zembo::browser {
+namespace {
+
+std::optional<std::string> CurrentDirectory() {
+    char* cwd = getcwd(nullptr, 0);
+    if (cwd == nullptr) {
+        return std::nullopt;
+    }
+    std::string out(cwd);
+    std::free(cwd);
+    return out;
+}
+
+// Runs f with the current directory at folder, and sets it back afterwards however f ends. When
+// the current directory cannot be told, it is left alone.
+template <class F>
+auto InDirectory(const std::string& folder, F&& f) {
+    const std::optional<std::string> saved = folder.empty() ? std::nullopt : CurrentDirectory();
+    const bool moved = saved && chdir(folder.c_str()) == 0;
+    platform::ScopeExit back([&] {
+        if (moved) {
+            (void)chdir(saved->c_str());
+        }
+    });
+    return f();
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text) {
+        c = platform::AsciiLower(c);
+    }
+    return text;
+}
+
+}  // namespace
 FileListPane::FileListPane(ShellNamespace& ns, ListControl& control)
     : ns_(ns), control_(control), desktop_(ItemId(), nullptr, ns.Attributes({}, {})) {}
 
@@ -204,6 +241,63 @@ std::vector<std::string> FileListPane::SelectedFullPaths() const {
         }
     }
     return paths;
+}
+
+std::optional<FileListPane::RowMenu> FileListPane::ContextMenu() {
+    const std::optional<int> row = control_.FirstSelectedRow();
+    if (!row || *row >= RowCount()) {
+        return std::nullopt;
+    }
+    return RowMenu{*row, ns_.ContextMenu(CurrentFolderId(), ItemAt(*row).Relative())};
+}
+
+std::vector<ShellCommand> FileListPane::SubMenu(int row, const ShellCommand& command) {
+    return ns_.SubMenu(CurrentFolderId(), ItemAt(row).Relative(), command);
+}
+
+void FileListPane::RunCommand(int row, const ShellCommand& command) {
+    const ShellItem& item = ItemAt(row);
+    const std::string verb = Lowered(command.verb);
+    if (verb == kVerbRename) {
+        control_.EditCaption(row);
+        return;
+    }
+    if (verb == kVerbProperties) {
+        // The desktop has no property sheet of its own to offer: the list's window stands in.
+        control_.ShowProperties(row);
+        return;
+    }
+    const auto invoke = [&] {
+        return ns_.InvokeCommand(CurrentFolderId(), item.Relative(), command);
+    };
+    bool done = false;
+    if (verb == kVerbOpen) {
+        // The item's folder: its full path up to and including the last "/".
+        const std::string path = FullPath(item);
+        const std::size_t slash = path.rfind('/');
+        done = InDirectory(slash == std::string::npos ? std::string() : path.substr(0, slash + 1),
+                           invoke);
+    } else {
+        done = invoke();
+    }
+    if (done && (verb == kVerbDelete || verb == kVerbPaste)) {
+        RefreshFolder();
+    }
+}
+
+bool FileListPane::RenameRow(int row, const std::string& text) {
+    const ShellItem& item = ItemAt(row);
+    if ((ns_.Attributes(CurrentFolderId(), item.Relative()) & kAttrCanRename) == 0) {
+        return false;
+    }
+    std::optional<ItemId> renamed = ns_.SetNameOf(CurrentFolderId(), item.Relative(), text);
+    if (!renamed) {
+        throw std::runtime_error("Rename to " + text + " failed");
+    }
+    const ItemAttributes attributes = ns_.Attributes(CurrentFolderId(), *renamed);
+    rows_[static_cast<std::size_t>(row)] =
+        ShellItem(std::move(*renamed), current_.get(), attributes);
+    return true;
 }
 
 ItemProperties FileListPane::PropertiesAt(int row) const {

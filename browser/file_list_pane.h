@@ -1,8 +1,8 @@
 #pragma once
 // The file list's logic: the current folder and its rows, navigation, the report columns, the
-// texts of the rows as the control draws them, the type-ahead search and what a double click or
-// Enter does. Rows and columns come from a shell namespace; the selection belongs to the list
-// control.
+// texts of the rows as the control draws them, the type-ahead search, what a double click or
+// Enter does, the context menu's commands and in-place renaming. Rows and columns come from a shell
+// namespace; the selection belongs to the list control.
 
 #include <functional>
 #include <memory>
@@ -80,6 +80,24 @@ class FileListPane {
     std::vector<std::string> SelectedFullPaths() const;
 
     ItemProperties PropertiesAt(int row) const;
+
+    // The context menu of the first selected row (also when several are selected): the row and
+    // its item's commands. nullopt, and no menu, without a selected row.
+    struct RowMenu {
+        int row = 0;
+        std::vector<ShellCommand> commands;
+    };
+    std::optional<RowMenu> ContextMenu();
+    std::vector<ShellCommand> SubMenu(int row, const ShellCommand& command);
+    // Carries out a command of row's menu. "rename" opens the edit box and "properties" the
+    // properties window; the rest go to the namespace: "open" with the current directory at the
+    // item's folder meanwhile, "delete" and "paste" followed by a refresh when they succeed.
+    void RunCommand(int row, const ShellCommand& command);
+
+    // The in-place edit box of row ended with text. Nothing happens when the item may not be
+    // renamed (false); a renaming the namespace refuses throws "Rename to <text> failed". On
+    // success the row's item takes its new identifier; the rows are not sorted again.
+    bool RenameRow(int row, const std::string& text);
 
   private:
     void Show(const ItemId& folder);

@@ -24,6 +24,11 @@ class ListControl {
     virtual bool IsRowSelected(int row) const = 0;
     virtual void ClearSelection() = 0;
     virtual void SelectRow(int row) = 0;
+
+    // Opens the in-place edit box on the row's caption.
+    virtual void EditCaption(int row) = 0;
+    // Shows the properties window of the row's item.
+    virtual void ShowProperties(int row) = 0;
 };
 
 }  // namespace zembo::browser

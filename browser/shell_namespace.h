@@ -1,6 +1,7 @@
 #pragma once
 // What the file list needs of a shell namespace: the children of a folder, their order, their
-// attributes, names, icons and detail columns, and opening an item with its default action.
+// attributes, names, icons and detail columns, opening an item with its default action, the
+// commands of an item's context menu, and renaming.
 // Folders are named by their identifier from the desktop; items within a folder by their
 // identifier relative to it (from the desktop, that may be several elements long).
 
@@ -50,6 +51,25 @@ class FolderDetails {
     virtual std::optional<std::string> Text(const ItemId& child, int column) const = 0;
 };
 
+// The verbs of an item's commands that the file list looks at.
+inline constexpr const char* kVerbOpen = "open";
+inline constexpr const char* kVerbOpenWith = "openwith";
+inline constexpr const char* kVerbCut = "cut";
+inline constexpr const char* kVerbCopy = "copy";
+inline constexpr const char* kVerbPaste = "paste";
+inline constexpr const char* kVerbDelete = "delete";
+inline constexpr const char* kVerbRename = "rename";
+inline constexpr const char* kVerbProperties = "properties";
+
+// One entry of an item's context menu.
+struct ShellCommand {
+    std::string verb;      // what it does; empty for a separator line
+    std::string text;      // what the menu shows
+    std::string icon;      // a theme icon name or an icon file's path; may be empty
+    std::string argument;  // which one, where a verb has several (the application to open with)
+    bool submenu = false;  // it opens a submenu, whose entries are asked for when it opens
+};
+
 class ShellNamespace {
   public:
     virtual ~ShellNamespace() = default;
@@ -77,6 +97,21 @@ class ShellNamespace {
 
     // Opens the item with the program the desktop associates with it; the outcome is not told.
     virtual void OpenWithDefaultAction(const ItemId& item) = 0;
+
+    // The commands of item's context menu, in menu order.
+    virtual std::vector<ShellCommand> ContextMenu(const ItemId& folder, const ItemId& item) = 0;
+    // The entries of command's submenu.
+    virtual std::vector<ShellCommand> SubMenu(const ItemId& folder, const ItemId& item,
+                                              const ShellCommand& command) = 0;
+    // Carries out a command of item's context menu or submenu. False when it failed; the
+    // namespace tells the user why itself.
+    virtual bool InvokeCommand(const ItemId& folder, const ItemId& item,
+                               const ShellCommand& command) = 0;
+
+    // Gives item the name, never replacing another item. Its new identifier relative to folder,
+    // or nullopt when the namespace refuses the name or the renaming fails.
+    virtual std::optional<ItemId> SetNameOf(const ItemId& folder, const ItemId& item,
+                                            const std::string& name) = 0;
 };
 
 }  // namespace zembo::browser

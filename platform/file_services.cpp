@@ -49,8 +49,10 @@ bool SameSize(int a, int b) {
     return fstat(a, &sa) == 0 && fstat(b, &sb) == 0 && sa.st_size == sb.st_size;
 }
 
-// Copies all bytes from in to out inside the kernel: copy_file_range where the file system
-// offers it, sendfile across file systems that do not.
+}  // namespace
+
+// Inside the kernel: copy_file_range where the file system offers it, sendfile across file
+// systems that do not.
 int CopyBytes(int in, int out) {
     constexpr std::size_t kChunk = std::size_t{1} << 30;
     bool fallback = false;
@@ -75,8 +77,6 @@ int CopyBytes(int in, int out) {
     }
     return SameSize(in, out) ? 0 : EIO;
 }
-
-}  // namespace
 
 bool DiskFileServices::FileExists(const std::string& path) const {
     struct stat st {};

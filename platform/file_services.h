@@ -40,6 +40,9 @@ class DiskFileServices : public FileServices {
                   const CopyProgress& progress) override;
 };
 
+// Copies every byte from in, from its offset to its end, into out; 0 or the error number.
+int CopyBytes(int in, int out);
+
 // The process-wide disk services.
 FileServices& Disk();
 

@@ -1,12 +1,61 @@
 #include "ui/clip_list_view.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "browser/file_clipboard.h"
+#include "ui/browser/shell_list_model.h"
+#include "ui/error_box.h"
 #include "ui/qt_text.h"
 
 namespace zembo::ui {
+namespace {
+
+const QString kUriList = QStringLiteral("text/uri-list");
+
+bool BringsClips(const QMimeData* data) {
+    return data != nullptr && (data->hasFormat(QString::fromLatin1(kFileListRowsMimeType)) ||
+                               data->hasFormat(kUriList));
+}
+
+// Rows of the file list, as Add Clips takes them; else the local files of a list of URIs.
+std::vector<std::string> DroppedPaths(const QMimeData& data) {
+    const QString rows = QString::fromLatin1(kFileListRowsMimeType);
+    if (data.hasFormat(rows)) {
+        const QByteArray bytes = data.data(rows);
+        std::vector<std::string> paths;
+        for (qsizetype start = 0; start < bytes.size();) {
+            qsizetype end = bytes.indexOf('\0', start);
+            if (end < 0) {
+                end = bytes.size();
+            }
+            paths.emplace_back(bytes.constData() + start, static_cast<std::size_t>(end - start));
+            start = end + 1;
+        }
+        return paths;
+    }
+    const QByteArray bytes = data.data(kUriList);
+    return browser::PathsOfUriList(std::string_view(bytes.constData(), bytes.size()));
+}
+
+// A drop adds copies of names; nothing moves.
+template <class Event>
+void AcceptAsCopy(Event* event) {
+    if (!BringsClips(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    if ((event->possibleActions() & Qt::CopyAction) != 0) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->acceptProposedAction();
+    }
+}
+
+}  // namespace
 
 ClipListModel::ClipListModel(ClipList& clips, QObject* parent)
     : QAbstractListModel(parent), clips_(clips) {
@@ -111,6 +160,9 @@ TCheckListBox::TCheckListBox(ClipList& clips, QWidget* parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setDropIndicatorShown(false);
     connect(&model_, &ClipListModel::CoreSelectionChanged, this,
             &TCheckListBox::FollowCoreSelection);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -167,6 +219,27 @@ void TCheckListBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+void TCheckListBox::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptAsCopy(event);
+}
+
+void TCheckListBox::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptAsCopy(event);
+}
+
+void TCheckListBox::dropEvent(QDropEvent* event) {
+    AcceptAsCopy(event);
+    if (!event->isAccepted()) {
+        return;
+    }
+    const std::vector<std::string> paths = DroppedPaths(*event->mimeData());
+    RunGuarded([&] {
+        for (const std::string& path : paths) {
+            model_.Clips().AddClip(path);
+        }
+    });
 }
 
 void TCheckListBox::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {

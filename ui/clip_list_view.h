@@ -1,6 +1,7 @@
 #pragma once
 // The clip list on screen: a check-list box mirroring the editor's clip list. The tick flips when
-// the left button goes down in the check column, and with the space bar.
+// the left button goes down in the check column, and with the space bar. Rows of the file list and
+// files from other programs dropped on it are added as clips.
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -58,6 +59,9 @@ class TCheckListBox final : public QListView {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
 
   private:

@@ -1,9 +1,13 @@
 // The file list's logic over a namespace of the test's own: listing and order, navigation,
-// report columns and row texts, refreshing, type-ahead, double click and Enter, Add Clips.
+// report columns and row texts, refreshing, type-ahead, double click and Enter, Add Clips, the
+// context menu's commands and renaming.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
 #include <ctime>
 #include <stdexcept>
 
@@ -340,6 +344,103 @@ TEST_F(FileListPaneTest, PropertiesNameTheRowAndItsFolder) {
     EXPECT_EQ(computer.name, "Computer");
     EXPECT_EQ(computer.type, "System Folder");
     EXPECT_EQ(computer.location, "Desktop");
+}
+
+// The commands of the fake's menus, by verb.
+const ShellCommand& CommandOf(const FileListPane::RowMenu& menu, const std::string& verb) {
+    for (const ShellCommand& c : menu.commands) {
+        if (c.verb == verb) {
+            return c;
+        }
+    }
+    throw std::out_of_range("no command " + verb);
+}
+
+std::string CurrentDirectory() {
+    char cwd[PATH_MAX];
+    return getcwd(cwd, sizeof cwd) != nullptr ? cwd : "";
+}
+
+TEST_F(FileListPaneTest, TheMenuIsTheFirstSelectedRowsAndNeedsASelectedRow) {
+    pane.ShowFolder(FakeId("Clips"));
+    EXPECT_FALSE(pane.ContextMenu());
+    control.selected = {3, 2};
+    const std::optional<FileListPane::RowMenu> menu = pane.ContextMenu();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->row, 2);
+    EXPECT_EQ(pane.SubMenu(menu->row, CommandOf(*menu, "openwith")).at(0).argument,
+              "player for Clips/a.avi");
+    pane.RunCommand(menu->row, CommandOf(*menu, "copy"));
+    ASSERT_EQ(ns.invoked.size(), 1u);
+    EXPECT_EQ(ns.invoked[0].command, "copy Clips/a.avi");
+
+    // "rename" and "properties" are the list's own and go no further.
+    pane.RunCommand(menu->row, CommandOf(*menu, "rename"));
+    pane.RunCommand(menu->row, CommandOf(*menu, "properties"));
+    EXPECT_EQ(control.edited, std::vector<int>{2});
+    EXPECT_EQ(control.properties, std::vector<int>{2});
+    EXPECT_EQ(ns.invoked.size(), 1u);
+}
+
+TEST_F(FileListPaneTest, OpenRunsInTheItemsFolderAndTheCurrentDirectoryComesBack) {
+    TempDir dir;
+    char real[PATH_MAX];
+    ASSERT_NE(realpath(dir.Path().c_str(), real), nullptr);
+    ns.Add("Clips/c.avi", kFile, std::string(real) + "/c.avi");
+    pane.ShowFolder(FakeId("Clips"));
+    control.selected = {4};
+    const std::string before = CurrentDirectory();
+    for (bool succeeds : {true, false}) {
+        ns.commandsSucceed = succeeds;
+        pane.RunCommand(4, CommandOf(*pane.ContextMenu(), "Open"));
+        EXPECT_EQ(ns.invoked.back().command, "Open Clips/c.avi");
+        EXPECT_EQ(ns.invoked.back().directory, real);
+        EXPECT_EQ(CurrentDirectory(), before);
+    }
+}
+
+TEST_F(FileListPaneTest, OnlyASuccessfulDeleteOrPasteReadsTheFolderAgain) {
+    pane.ShowFolder(FakeId("Clips"));
+    control.selected = {1};
+    const FileListPane::RowMenu menu = *pane.ContextMenu();
+    const int listings = ns.listings;
+    ns.commandsSucceed = false;
+    pane.RunCommand(1, CommandOf(menu, "delete"));
+    pane.RunCommand(1, CommandOf(menu, "paste"));
+    EXPECT_EQ(ns.listings, listings);
+    ns.commandsSucceed = true;
+    pane.RunCommand(1, CommandOf(menu, "copy"));
+    EXPECT_EQ(ns.listings, listings);
+    pane.RunCommand(1, CommandOf(menu, "delete"));
+    EXPECT_EQ(ns.listings, listings + 1);
+    pane.RunCommand(1, CommandOf(menu, "paste"));
+    EXPECT_EQ(ns.listings, listings + 2);
+    EXPECT_EQ(control.selected, std::set<int>{1});
+}
+
+TEST_F(FileListPaneTest, RenamingKeepsTheRowsPlaceOrEndsWithTheOldName) {
+    ns.Add("Clips/a.avi", kFile | kAttrCanRename, "/clips/a.avi");
+    ns.Add("Clips/b.avi", kFile | kAttrCanRename, "/clips/b.avi");
+    pane.ShowFolder(FakeId("Clips"));  // old, zoo, a.avi, b.avi
+
+    EXPECT_TRUE(pane.RenameRow(3, "0.avi"));
+    EXPECT_EQ(Captions(pane), (std::vector<std::string>{"old", "zoo", "a.avi", "0.avi"}));
+    EXPECT_EQ(pane.ItemAt(3).Absolute(), FakeId("Clips/0.avi"));
+
+    ns.refusedNames = {"bad"};
+    for (const char* name : {"bad", "a.avi"}) {
+        try {
+            pane.RenameRow(3, name);
+            ADD_FAILURE() << name;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(e.what(), "Rename to " + std::string(name) + " failed");
+        }
+    }
+    EXPECT_EQ(pane.TextAt(3, 0), "0.avi");
+
+    // An item that may not be renamed keeps its name without a word.
+    EXPECT_FALSE(pane.RenameRow(0, "new"));
+    EXPECT_EQ(pane.TextAt(0, 0), "old");
 }
 
 }  // namespace

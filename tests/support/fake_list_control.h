@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <set>
+#include <vector>
 
 #include "browser/list_control.h"
 
@@ -28,8 +29,12 @@ class FakeListControl : public browser::ListControl {
     bool IsRowSelected(int row) const override { return selected.count(row) != 0; }
     void ClearSelection() override { selected.clear(); }
     void SelectRow(int row) override { selected.insert(row); }
+    void EditCaption(int row) override { edited.push_back(row); }
+    void ShowProperties(int row) override { properties.push_back(row); }
 
     std::set<int> selected;
+    std::vector<int> edited;      // rows whose edit box was opened
+    std::vector<int> properties;  // rows whose properties window was shown
     int updates = 0;
     int openUpdates = 0;   // batches begun and not yet ended
     int busyPointers = 0;  // busy pointers shown and not yet restored

@@ -1,7 +1,10 @@
 #include "tests/support/fake_namespace.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 
 #include "platform/last_error.h"
 
@@ -154,6 +157,46 @@ std::unique_ptr<browser::FolderDetails> FakeNamespace::Details(const ItemId& fol
 
 void FakeNamespace::OpenWithDefaultAction(const ItemId& item) {
     opened.push_back(PathOf(item));
+}
+
+std::vector<browser::ShellCommand> FakeNamespace::ContextMenu(const ItemId& /*folder*/,
+                                                              const ItemId& /*item*/) {
+    std::vector<browser::ShellCommand> commands;
+    for (const char* verb :
+         {"Open", "openwith", "delete", "paste", "copy", "rename", "properties"}) {
+        commands.push_back(
+            browser::ShellCommand{verb, verb, {}, {}, verb == std::string("openwith")});
+    }
+    return commands;
+}
+
+std::vector<browser::ShellCommand> FakeNamespace::SubMenu(const ItemId& folder, const ItemId& item,
+                                                          const browser::ShellCommand& command) {
+    return {browser::ShellCommand{
+        command.verb, "Player", {}, "player for " + PathOf(folder + item), false}};
+}
+
+bool FakeNamespace::InvokeCommand(const ItemId& folder, const ItemId& item,
+                                  const browser::ShellCommand& command) {
+    char cwd[PATH_MAX];
+    invoked.push_back(Invoked{command.verb + " " + PathOf(folder + item),
+                              getcwd(cwd, sizeof cwd) != nullptr ? cwd : ""});
+    return commandsSucceed;
+}
+
+std::optional<ItemId> FakeNamespace::SetNameOf(const ItemId& folder, const ItemId& item,
+                                               const std::string& name) {
+    const std::string path = PathOf(folder + item);
+    auto it = nodes_.find(path);
+    const std::string parent = ParentPath(path);
+    const std::string renamed = parent.empty() ? name : parent + "/" + name;
+    if (it == nodes_.end() || refusedNames.count(name) != 0 || nodes_.count(renamed) != 0) {
+        return std::nullopt;
+    }
+    Node node = it->second;
+    nodes_.erase(it);
+    nodes_[renamed] = node;
+    return item.WithoutLast() + ItemId::FromElement(name);
 }
 
 }  // namespace zembo::test

@@ -45,6 +45,26 @@ class FakeNamespace : public browser::ShellNamespace {
                            const browser::ItemId& item) const override;
     std::unique_ptr<browser::FolderDetails> Details(const browser::ItemId& folder) const override;
     void OpenWithDefaultAction(const browser::ItemId& item) override;
+    // Every item offers the same commands: "<verb>" entries, a submenu of "openwith" included.
+    std::vector<browser::ShellCommand> ContextMenu(const browser::ItemId& folder,
+                                                   const browser::ItemId& item) override;
+    std::vector<browser::ShellCommand> SubMenu(const browser::ItemId& folder,
+                                               const browser::ItemId& item,
+                                               const browser::ShellCommand& command) override;
+    bool InvokeCommand(const browser::ItemId& folder, const browser::ItemId& item,
+                       const browser::ShellCommand& command) override;
+    std::optional<browser::ItemId> SetNameOf(const browser::ItemId& folder,
+                                             const browser::ItemId& item,
+                                             const std::string& name) override;
+
+    // A command carried out: "<verb> <path from the desktop>", and the current directory then.
+    struct Invoked {
+        std::string command;
+        std::string directory;
+    };
+    std::vector<Invoked> invoked;
+    bool commandsSucceed = true;
+    std::set<std::string> refusedNames;  // names SetNameOf refuses
 
     std::vector<std::string> opened;  // paths (from the desktop) of the items opened
     int listings = 0;                 // calls of Children

@@ -1,7 +1,11 @@
 // The clip list on screen, driven with real mouse and key events.
 #include <gtest/gtest.h>
 
+#include <QMimeData>
+#include <memory>
+
 #include "tests/support/window_fixture.h"
+#include "ui/browser/shell_list_view.h"
 #include "ui/clip_list_view.h"
 
 namespace zembo {
@@ -31,8 +35,49 @@ class ClipListInput : public testing::Test, public test::WindowFixture {
         QTest::mouseRelease(list->viewport(), button, Qt::NoModifier, at);
     }
 
+    // Drags the data over the list and drops it, as a drop from any program arrives.
+    bool Drop(QMimeData& data) {
+        const QPoint at = list->viewport()->rect().center();
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &enter);
+        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
+        QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &drop);
+        return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    }
+    std::vector<std::string> PathsFrom(int row) {
+        std::vector<std::string> paths;
+        for (int i = row; i < clips().Count(); ++i) {
+            paths.push_back(clips().PathAt(i));
+        }
+        return paths;
+    }
+
     ui::TCheckListBox* list = nullptr;
 };
+
+TEST_F(ClipListInput, DroppedFilesAndFileListRowsBecomeClipsInOrder) {
+    QMimeData files;
+    files.setData(
+        "text/uri-list",
+        "file:///media/x/a%20b.avi\r\nhttps://example.org/v.avi\r\nfile:///media/x/c.mpg\r\n");
+    EXPECT_TRUE(Drop(files));
+    EXPECT_EQ(PathsFrom(3), (std::vector<std::string>{"/media/x/a b.avi", "/media/x/c.mpg"}));
+    EXPECT_FALSE(clips().IsTicked(3));
+    EXPECT_TRUE(clips().IsTicked(4));
+
+    // Rows of the file list come as Add Clips takes them, the virtual Computer included; to
+    // other programs they are files.
+    main->fileList->SelectAll();
+    std::unique_ptr<QMimeData> rows(
+        main->fileList->model()->mimeData(main->fileList->selectionModel()->selectedIndexes()));
+    EXPECT_EQ(rows->data("text/uri-list").toStdString(), "file://" + dir / "home" + "\r\n");
+    EXPECT_TRUE(Drop(*rows));
+    EXPECT_EQ(PathsFrom(5), main->fileList->SelectedFullPaths());
+    EXPECT_EQ(PathsFrom(5), (std::vector<std::string>{dir / "home", "Computer"}));
+}
 
 TEST_F(ClipListInput, RowsAreSixteenPixelsHigh) {
     EXPECT_EQ(list->visualRect(list->model()->index(0, 0)).height(), 16);

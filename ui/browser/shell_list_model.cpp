@@ -1,8 +1,13 @@
 #include "ui/browser/shell_list_model.h"
 
+#include <QMimeData>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
+#include <set>
+
+#include "browser/file_clipboard.h"
 
 #include "ui/error_box.h"
 #include "ui/qt_text.h"
@@ -20,6 +25,13 @@ Qt::Alignment AlignmentOf(browser::ColumnAlign align) {
             break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// The error box once the current event is done: a failure met while painting or while an
+// edit box closes must not open a window in the middle of either.
+void ShowErrorLater(QObject* context, const std::string& message) {
+    QMetaObject::invokeMethod(
+        context, [message] { ShowApplicationError(message); }, Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -40,11 +52,7 @@ QVariant ShellListModel::Text(int row, int column) const {
         const std::string text = pane_.TextAt(row, column);
         return column == 0 ? PathToQt(text) : ToQt(text);
     } catch (const std::exception& e) {
-        // The view asks while it paints; the error box opens once the painting is done.
-        const std::string message = e.what();
-        QMetaObject::invokeMethod(
-            const_cast<ShellListModel*>(this), [message] { ShowApplicationError(message); },
-            Qt::QueuedConnection);
+        ShowErrorLater(const_cast<ShellListModel*>(this), e.what());
         return QString();
     }
 }
@@ -72,6 +80,7 @@ QVariant ShellListModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     switch (role) {
         case Qt::DisplayRole:
+        case Qt::EditRole:
             return Text(row, column);
         case Qt::DecorationRole:
             if (column != 0) {
@@ -109,7 +118,65 @@ QVariant ShellListModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 Qt::ItemFlags ShellListModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    // Every caption opens an edit box; whether the item may be renamed is asked when it closes.
+    const Qt::ItemFlags editable = index.column() == 0 ? Qt::ItemIsEditable : Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | editable;
+}
+
+bool ShellListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.column() != 0 ||
+        index.row() >= pane_.RowCount()) {
+        return false;
+    }
+    try {
+        if (!pane_.RenameRow(index.row(), PathFromQt(value.toString()))) {
+            return false;
+        }
+    } catch (const std::exception& e) {
+        ShowErrorLater(this, e.what());
+        return false;
+    }
+    emit dataChanged(index, this->index(index.row(), std::max(0, columnCount() - 1)));
+    return true;
+}
+
+QStringList ShellListModel::mimeTypes() const {
+    return {QStringLiteral("text/uri-list"), QString::fromLatin1(kFileListRowsMimeType)};
+}
+
+QMimeData* ShellListModel::mimeData(const QModelIndexList& indexes) const {
+    // One index a cell, in the order they were selected: the rows, once each, in row order.
+    std::set<int> rows;
+    for (const QModelIndex& index : indexes) {
+        if (index.isValid() && index.row() < pane_.RowCount()) {
+            rows.insert(index.row());
+        }
+    }
+    std::vector<std::string> files;
+    std::string paths;
+    for (int row : rows) {
+        std::string path = pane_.FullPathAt(row);
+        paths += path;
+        paths.push_back('\0');
+        if (!path.empty() && path.front() == '/') {
+            files.push_back(std::move(path));  // a virtual item is no file
+        }
+    }
+    auto* data = new QMimeData;
+    const std::string uris = browser::UriListOf(files);
+    data->setData(QStringLiteral("text/uri-list"),
+                  QByteArray(uris.data(), static_cast<qsizetype>(uris.size())));
+    data->setData(QString::fromLatin1(kFileListRowsMimeType),
+                  QByteArray(paths.data(), static_cast<qsizetype>(paths.size())));
+    return data;
+}
+
+Qt::DropActions ShellListModel::supportedDragActions() const {
+    // The user's files stay where they are: a drop elsewhere makes a copy or a link.
+    return Qt::CopyAction | Qt::LinkAction;
 }
 
 }  // namespace zembo::ui

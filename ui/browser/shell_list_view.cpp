@@ -1,14 +1,18 @@
 #include "ui/browser/shell_list_view.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <chrono>
+#include <map>
 
 #include "browser/file_system_namespace.h"
 #include "ui/browser/desktop_opener.h"
 #include "ui/browser/file_properties_dialog.h"
+#include "ui/browser/qt_desktop_services.h"
 #include "ui/browser/shell_list_model.h"
 #include "ui/error_box.h"
 #include "ui/qt_text.h"
@@ -18,7 +22,8 @@ namespace {
 
 std::unique_ptr<browser::ShellNamespace> UserDesktop() {
     return std::make_unique<browser::FileSystemNamespace>(browser::UserFileSystemLayout(),
-                                                          std::make_unique<DesktopOpener>());
+                                                          std::make_unique<DesktopOpener>(),
+                                                          std::make_unique<QtDesktopServices>());
 }
 
 // The character a key gives, as the key-press hook takes it; 0 for none.
@@ -38,6 +43,18 @@ std::int64_t SteadyMilliseconds() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+// A menu entry's text: "&" is a character of the name, not the mark of a shortcut.
+QString MenuText(const std::string& text) {
+    return ToQt(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+QIcon MenuIcon(const std::string& icon) {
+    if (icon.empty()) {
+        return {};
+    }
+    return icon.front() == '/' ? QIcon(PathToQt(icon)) : QIcon::fromTheme(ToQt(icon));
 }
 
 bool IsPrintable(const QKeyEvent& event) {
@@ -64,7 +81,9 @@ TShellListView::TShellListView(std::unique_ptr<browser::ShellNamespace> ns, QWid
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
     setSortingEnabled(false);
     setIconSize(QSize(16, 16));
     header()->setSectionsClickable(false);
@@ -177,22 +196,98 @@ void TShellListView::changeEvent(QEvent* event) {
     }
 }
 
-void TShellListView::ShowProperties() {
-    const std::optional<int> row = FirstSelectedRow();
-    if (!row) {
-        return;
-    }
-    auto* dialog = new FilePropertiesDialog(pane_->PropertiesAt(*row), this);
+void TShellListView::ShowProperties(int row) {
+    auto* dialog = new FilePropertiesDialog(pane_->PropertiesAt(row), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+}
+
+void TShellListView::EditCaption(int row) {
+    const QModelIndex index = model_->index(row, 0);
+    scrollTo(index);
+    edit(index);
+}
+
+bool TShellListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A slow second click renames only on the caption; the other ways rename the row's caption
+    // wherever the row was met.
+    if (trigger == QAbstractItemView::SelectedClicked && index.column() != 0) {
+        return false;
+    }
+    return QTreeView::edit(index.siblingAtColumn(0), trigger, event);
+}
+
+void TShellListView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    ShowContextMenu(event->reason() == QContextMenuEvent::Mouse
+                        ? std::optional<QPoint>(event->globalPos())
+                        : std::nullopt);
+}
+
+void TShellListView::ShowContextMenu(std::optional<QPoint> at) {
+    RunGuarded([&] {
+        const std::optional<browser::FileListPane::RowMenu> rowMenu = pane_->ContextMenu();
+        if (!rowMenu) {
+            return;
+        }
+        const int row = rowMenu->row;
+        if (!at) {
+            const QModelIndex first = model_->index(row, 0);
+            scrollTo(first);
+            const QRect bounds = visualRect(first).united(
+                visualRect(model_->index(row, std::max(0, model_->columnCount() - 1))));
+            at = viewport()->mapToGlobal(bounds.center());
+        }
+        QMenu menu(this);
+        std::map<QAction*, browser::ShellCommand> commands;
+        for (const browser::ShellCommand& command : rowMenu->commands) {
+            if (command.verb.empty()) {
+                menu.addSeparator();
+            } else if (command.submenu) {
+                // Asking the desktop for the entries takes a while: only when the user opens it.
+                QMenu* sub = menu.addMenu(MenuIcon(command.icon), MenuText(command.text));
+                connect(sub, &QMenu::aboutToShow, sub, [this, sub, row, command, &commands] {
+                    if (!sub->isEmpty()) {
+                        return;
+                    }
+                    RunGuarded([&] {
+                        for (browser::ShellCommand& entry : pane_->SubMenu(row, command)) {
+                            QAction* action =
+                                sub->addAction(MenuIcon(entry.icon), MenuText(entry.text));
+                            commands.emplace(action, std::move(entry));
+                        }
+                    });
+                    if (sub->isEmpty()) {
+                        sub->addAction(tr("None"))->setEnabled(false);
+                    }
+                });
+            } else {
+                commands.emplace(menu.addAction(MenuIcon(command.icon), MenuText(command.text)),
+                                 command);
+            }
+        }
+        const auto chosen = commands.find(menu.exec(*at));
+        if (chosen != commands.end()) {
+            pane_->RunCommand(row, chosen->second);
+        }
+    });
 }
 
 bool TShellListView::HandleKey(QKeyEvent* event) {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (enter && (event->modifiers() & Qt::AltModifier) != 0) {
-        ShowProperties();
+        if (const std::optional<int> row = FirstSelectedRow()) {
+            ShowProperties(*row);
+        }
         return true;  // nothing else sees it
+    }
+    if (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        ShowContextMenu(std::nullopt);
+        return true;
+    }
+    if (key == Qt::Key_Menu) {
+        return true;  // the window system turns it into a context-menu event of its own
     }
     bool own = true;
     if (enter) {

@@ -2,7 +2,9 @@
 // The file list of the browser pane: the items of one folder as a report, folders first, several
 // rows selectable. It starts at the desktop. Enter opens a row, Alt+Enter shows its properties,
 // Backspace goes up, F5 reads the folder again, typed letters find a row; a double click opens
-// the first selected row and then hands over to Add Clips.
+// the first selected row and then hands over to Add Clips. A right click, the menu key or
+// Shift+F10 shows the first selected row's context menu; F2, "Rename…" or a slow second click
+// renames a row in place. Rows dragged out carry their files.
 
 #include <QTreeView>
 #include <functional>
@@ -53,6 +55,9 @@ class TShellListView : public QTreeView, private browser::ListControl {
     const browser::FileListPane& Pane() const { return *pane_; }
 
   protected:
+    using QTreeView::edit;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString& search) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -67,10 +72,14 @@ class TShellListView : public QTreeView, private browser::ListControl {
     std::optional<int> FirstSelectedRow() const override;
     void ClearSelection() override;
     void SelectRow(int row) override;
+    void EditCaption(int row) override;
+    void ShowProperties(int row) override;
 
     // Whether the key was one of the list's own.
     bool HandleKey(QKeyEvent* event);
-    void ShowProperties();
+    // The context menu of the first selected row, at the mouse or, from the keyboard (nullopt),
+    // at the centre of that row.
+    void ShowContextMenu(std::optional<QPoint> at);
     void ApplyColumnWidths();
     void FocusRow(int row);
 

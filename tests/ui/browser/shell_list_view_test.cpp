@@ -6,7 +6,11 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "browser/file_system_namespace.h"
 #include "tests/support/fake_namespace.h"
@@ -321,6 +325,58 @@ TEST_F(ShellListViewTest, AFolderThatCannotBeListedShowsNoRowsAndNoMessage) {
     // Add Clips then adds nothing.
     ASSERT_EQ(added.size(), 2u);
     EXPECT_TRUE(added[1].empty());
+}
+
+// Once the menu is open: records where it stands and chooses the entry with that text with the
+// keys, as the user does; Esc when text is empty.
+void ChooseFromMenu(const QString& text, QPoint* at = nullptr) {
+    QTimer::singleShot(0, [text, at] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        if (at != nullptr) {
+            *at = menu->pos();
+        }
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->text() == text) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+}
+
+TEST_F(ShellListViewTest, RenameFromTheContextMenuRenamesTheFileAndRedrawsItsRow) {
+    OpenHome();
+    const int row = RowOf("Beta.mov");
+    ChooseFromMenu(QString::fromUtf8("Rename\u2026"));
+    QTest::mouseClick(view->windowHandle(), Qt::RightButton, {},
+                      view->viewport()->mapTo(view.get(), PointOf(row)));
+    auto* editor = view->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "Beta.mov");
+    QSignalSpy redrawn(view->model(), &QAbstractItemModel::dataChanged);
+    QTest::keyClicks(editor, "Gamma.mov");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(test::Exists(home + "/Gamma.mov"));
+    EXPECT_FALSE(test::Exists(home + "/Beta.mov"));
+    EXPECT_EQ(redrawn.count(), 1);
+    EXPECT_EQ(view->model()->index(row, 0).data().toString(), "Gamma.mov");  // in its old place
+    EXPECT_EQ(view->FullPathAt(row), home + "/Gamma.mov");
+    EXPECT_TRUE(errors.isEmpty());
+
+    // From the keyboard the menu stands at the centre of the first selected row.
+    Click(RowOf("clip2.avi"));
+    Click(RowOf("alpha.avi"), Qt::ControlModifier);
+    QPoint at;
+    ChooseFromMenu({}, &at);
+    Key(Qt::Key_F10, Qt::ShiftModifier);
+    const int first = RowOf("alpha.avi");
+    const QRect bounds = view->visualRect(view->model()->index(first, 0))
+                             .united(view->visualRect(view->model()->index(first, 3)));
+    EXPECT_EQ(at, view->viewport()->mapToGlobal(bounds.center()));
 }
 
 class ShellListViewFixedColumns : public testing::Test, protected PrivateHome {};

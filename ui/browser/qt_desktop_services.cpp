@@ -1,0 +1,52 @@
+#include "ui/browser/qt_desktop_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QMimeData>
+
+#include "ui/browser/gio_applications.h"
+#include "ui/error_box.h"
+#include "ui/qt_text.h"
+
+namespace zembo::ui {
+
+std::vector<browser::Application> QtDesktopServices::ApplicationsFor(const std::string& path) {
+    return GioApplicationsFor(path);
+}
+
+bool QtDesktopServices::Open(const std::string& uri, const std::string& applicationId,
+                             std::string& error) {
+    return GioOpen(uri, applicationId, error);
+}
+
+void QtDesktopServices::PutOnClipboard(const std::vector<browser::ClipboardFormat>& formats) {
+    auto* data = new QMimeData;
+    for (const browser::ClipboardFormat& f : formats) {
+        data->setData(QString::fromStdString(f.mimeType),
+                      QByteArray(f.bytes.data(), static_cast<qsizetype>(f.bytes.size())));
+    }
+    QGuiApplication::clipboard()->setMimeData(data);  // which takes it
+}
+
+std::optional<std::string> QtDesktopServices::ClipboardData(const std::string& mimeType) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QString type = QString::fromStdString(mimeType);
+    if (data == nullptr || !data->hasFormat(type)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = data->data(type);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void QtDesktopServices::ClearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtDesktopServices::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), ToQt(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace zembo::ui

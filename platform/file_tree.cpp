@@ -245,7 +245,7 @@ int RenameNoReplace(const std::string& from, const std::string& to) {
     struct stat a {};
     struct stat b {};
     if (err == EEXIST) {
-        // On a file system that ignores letter case "Clip.avi" exists when "clip.avi" does: it
+        // On a file system that ignores letter case "Notes.txt" exists when "notes.txt" does: it
         // is the entry itself, and only the spelling changes.
         // (Two hard links of one file are two entries: that stays a clash.)
         if (lstat(from.c_str(), &a) == 0 && lstat(to.c_str(), &b) == 0 && a.st_dev == b.st_dev &&

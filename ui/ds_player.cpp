@@ -97,3 +97,7 @@ void DSplayer::EndAfterError(unsigned generation) {
 }
 
 }  // namespace zembo::ui
+
+zembo::ui::ClipPreview* zembo_make_clip_preview() {
+    return new zembo::ui::DSplayer();
+}

@@ -1,31 +1,17 @@
 #pragma once
 // The clip preview: one GStreamer playbin at a time, which plays a file once from the start with
-// its sound, in a video window its sink opens by itself apart from the main window. GStreamer is
-// first touched by the first preview, so the editor's start does not pay for it.
+// its sound, in a video window its sink opens by itself apart from the main window. This is the
+// preview module: the editor loads it, and GStreamer with it, at the first preview.
 
 #include <QObject>
 #include <functional>
-#include <stdexcept>
 #include <string>
+
+#include "ui/clip_preview.h"
 
 typedef struct _GstElement GstElement;  // NOLINT: GStreamer's own declaration, without its header
 
 namespace zembo::ui {
-
-// What the main window previews clips with.
-class ClipPreview {
-  public:
-    virtual ~ClipPreview() = default;
-    // Takes the current preview down and starts one of the named file; returns without waiting
-    // for it. A name that cannot be played leaves nothing playing and reports nothing. Throws
-    // PreviewUnavailable when no player can be made at all.
-    virtual void PreviewClip(const std::string& name) = 0;
-};
-
-class PreviewUnavailable : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 // How players are made: the element that plays a file, and its sinks. Sinks left empty are the
 // player's own choice (the desktop's video window and audio output); tests give sinks that

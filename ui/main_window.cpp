@@ -11,7 +11,7 @@
 #include "ui/browser/shell_combo_box.h"
 #include "ui/browser/shell_list_view.h"
 #include "ui/clip_list_view.h"
-#include "ui/ds_player.h"
+#include "ui/clip_preview.h"
 #include "ui/editor_look.h"
 #include "ui/error_box.h"
 #include "ui/qt_file_chooser.h"
@@ -253,7 +253,7 @@ void TfmMain::OpenZBKSaveSelfClick() {
 
 ClipPreview& TfmMain::Preview() {
     if (services_.preview == nullptr) {
-        ownPreview_ = std::make_unique<DSplayer>();
+        ownPreview_ = LoadClipPreview();
         services_.preview = ownPreview_.get();
     }
     return *services_.preview;

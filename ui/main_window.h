@@ -40,7 +40,8 @@ struct TfmMainServices {
     std::function<void(int)> pause;
     // The namespace the file browser walks; empty: the user's own desktop.
     std::function<std::unique_ptr<browser::ShellNamespace>()> shellNamespace;
-    // What a click in the file list previews clips with; empty: GStreamer, from the first click.
+    // What a click in the file list previews clips with; empty: the preview module, loaded by the
+    // first click.
     ClipPreview* preview = nullptr;
 };
 

@@ -11,7 +11,7 @@
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 #include "ui/about_window.h"
-#include "ui/ds_player.h"
+#include "ui/clip_preview.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
 

@@ -87,5 +87,12 @@ TEST_F(Preview, AnErrorWhilePlayingEndsThatPreviewQuietly) {
     EXPECT_TRUE(WaitNothingPlays());
 }
 
+TEST(PreviewModule, TheFirstPlaceThatHasItGivesThePlayer) {
+    EXPECT_THROW(ui::LoadClipPreview({"/nowhere/libzembo-preview.so"}), ui::PreviewUnavailable);
+    const auto preview =
+        ui::LoadClipPreview({"/nowhere/libzembo-preview.so", ZEMBO_PREVIEW_MODULE_PATH});
+    EXPECT_NE(dynamic_cast<ui::DSplayer*>(preview.get()), nullptr);
+}
+
 }  // namespace
 }  // namespace zembo::test

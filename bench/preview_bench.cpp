@@ -323,7 +323,7 @@ int main(int argc, char** argv) {
                        std::atoi(argv[4]));
     }
     QApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 151;
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 301;
     bool met = true;
     for (ClipKind kind : {ClipKind::Avi, ClipKind::Mp4}) {
         met = Latency(kind, rounds) && met;

@@ -11,6 +11,7 @@
 #include "ui/browser/shell_combo_box.h"
 #include "ui/browser/shell_list_view.h"
 #include "ui/clip_list_view.h"
+#include "ui/clip_preview.h"
 #include "ui/editor_look.h"
 #include "ui/error_box.h"
 #include "ui/qt_file_chooser.h"
@@ -250,8 +251,30 @@ void TfmMain::OpenZBKSaveSelfClick() {
     packager_->ChooseAndPackage(cbRelative->isChecked());
 }
 
-// The preview of the clicked clips comes with the clip preview; a click only selects until then.
-void TfmMain::fileListClick() {}
+ClipPreview& TfmMain::Preview() {
+    if (services_.preview == nullptr) {
+        ownPreview_ = LoadClipPreview();
+        services_.preview = ownPreview_.get();
+    }
+    return *services_.preview;
+}
+
+// Every selected row in turn, each preview replacing the one before: the last one stays playing.
+void TfmMain::fileListClick() {
+    SetLabelText(Label1, "Loading clip for preview ...");
+    Label1->repaint();
+    try {
+        for (const std::string& path : fileList->SelectedFullPaths()) {
+            Preview().PreviewClip(path);
+        }
+    } catch (const std::exception&) {
+        // The label keeps its text, and the rows after this one are not previewed.
+        services_.messages->MessageBox("Unable to preview file",
+                                       "... do you have the right codecs installed?");
+        return;
+    }
+    SetLabelText(Label1, "");
+}
 
 void TfmMain::fileListKeyPress(char key) {
     if (key == 1) {  // Ctrl+A

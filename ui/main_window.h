@@ -24,6 +24,7 @@ class TShellListView;
 class TShellComboBox;
 class ActivationRecord;
 class ArrowFocus;
+class ClipPreview;
 
 inline constexpr const char* kMainCaption = "Zembo Patch Editor v1.03";
 inline constexpr int kClientWidth = 884;
@@ -39,6 +40,9 @@ struct TfmMainServices {
     std::function<void(int)> pause;
     // The namespace the file browser walks; empty: the user's own desktop.
     std::function<std::unique_ptr<browser::ShellNamespace>()> shellNamespace;
+    // What a click in the file list previews clips with; empty: the preview module, loaded by the
+    // first click.
+    ClipPreview* preview = nullptr;
 };
 
 class TfmMain final : public QWidget {
@@ -91,6 +95,7 @@ class TfmMain final : public QWidget {
     void BuildControls();
     void BindEvents();
     void SetLabelText(QLabel* label, const QString& text);
+    ClipPreview& Preview();
 
     std::unique_ptr<FileChooser> ownChooser_;
     std::unique_ptr<MessageWindows> ownMessages_;
@@ -98,6 +103,7 @@ class TfmMain final : public QWidget {
     std::unique_ptr<Feedback> feedback_;
     std::unique_ptr<PatchEditor> editor_;
     std::unique_ptr<SelfContainedPackager> packager_;
+    std::unique_ptr<ClipPreview> ownPreview_;
     TfmMainServices services_;
     TfmAbout* help_ = nullptr;
     ActivationRecord* activation_ = nullptr;

@@ -10,6 +10,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     zembo::test::TestSettings settings;
+    // GStreamer keeps its plugin registry in the process's own folder, not in the user's cache.
+    zembo::test::TempDir media;
+    zembo::test::ScopedEnv registry("GST_REGISTRY", media / "gst-registry.bin");
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -6,7 +6,7 @@
 
 namespace zembo::test {
 
-WindowFixture::WindowFixture() {
+WindowFixture::WindowFixture(ui::ClipPreview* preview) {
     ui::SetErrorBoxSink([this](const QString& caption, const QString& text) {
         errors.push_back(ui::FromQt(caption) + "|" + ui::FromQt(text));
     });
@@ -14,6 +14,7 @@ WindowFixture::WindowFixture() {
     services.chooser = &chooser;
     services.messages = &messages;
     services.pause = [this](int ms) { pauses.push_back(ms); };
+    services.preview = preview != nullptr ? preview : &previews;
     std::filesystem::create_directories(dir / "home/Desktop");
     services.shellNamespace = [this] {
         browser::FileSystemLayout layout{dir / "home", dir / "home/Desktop",

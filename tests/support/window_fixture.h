@@ -1,6 +1,6 @@
 #pragma once
 // The real main window and help window, shown headless, with scripted dialogs, recorded message
-// windows and a pause that only counts.
+// windows, a pause that only counts and a preview that only records.
 
 #include <QApplication>
 #include <QTest>
@@ -11,6 +11,7 @@
 #include "tests/support/scripted_ui.h"
 #include "tests/support/temp_dir.h"
 #include "ui/about_window.h"
+#include "ui/clip_preview.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
 
@@ -25,9 +26,17 @@ class RecordingMessages : public ui::MessageWindows {
     std::vector<std::string> shown;
 };
 
+// Previews nothing; notes the paths it is given.
+class RecordingPreview : public ui::ClipPreview {
+  public:
+    void PreviewClip(const std::string& name) override { previewed.push_back(name); }
+    std::vector<std::string> previewed;
+};
+
 class WindowFixture {
   public:
-    WindowFixture();
+    // preview: what a click in the file list previews with; empty: the recorder below.
+    explicit WindowFixture(ui::ClipPreview* preview = nullptr);
     ~WindowFixture();
 
     // Shows the main window and waits until it holds the focus.
@@ -41,6 +50,7 @@ class WindowFixture {
     TempDir dir;
     ScriptedChooser chooser;
     RecordingMessages messages;
+    RecordingPreview previews;
     std::vector<int> pauses;
     std::vector<std::string> errors;  // error boxes: "caption|text"
     std::vector<std::string> opened;  // files handed to the desktop's programs

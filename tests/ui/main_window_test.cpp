@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "patch/ini_file.h"
+#include "tests/support/preview_fixture.h"
 #include "tests/support/window_fixture.h"
 #include "ui/browser/shell_combo_box.h"
 #include "ui/browser/shell_list_view.h"
@@ -355,6 +356,84 @@ TEST_F(MainWindow, ADoubleClickOnAFileOpensItAndAddsTheSelection) {
     EXPECT_EQ(opened, std::vector<std::string>{dir / "home/loop.avi"});
     ASSERT_EQ(main->Editor().clips.Count(), 1);
     EXPECT_EQ(main->Editor().clips.PathAt(0), dir / "home/loop.avi");
+    // The first click previewed it.
+    EXPECT_EQ(previews.previewed, std::vector<std::string>{dir / "home/loop.avi"});
+}
+
+// Clicks in the file list preview clips on GStreamer, with sinks that neither show nor sound.
+class PreviewWindow : public testing::Test, protected test::TestPlayer, public WindowFixture {
+  protected:
+    explicit PreviewWindow(const std::string& playerName = "playbin")
+        : TestPlayer(playerName), WindowFixture(&player) {
+        std::filesystem::create_directories(dir / "home/clips/sub");
+        for (const char* name : {"a.avi", "b.mp4", "c.avi"}) {
+            std::filesystem::copy_file(
+                test::TestClip(name[2] == 'm' ? test::ClipKind::Mp4 : test::ClipKind::Avi),
+                dir / "home/clips/" + name);
+        }
+        ShowMain();
+        main->fileList->ShowFolder(shell->IdOfPath(dir / "home/clips"));
+    }
+    // Rows: sub, a.avi, b.mp4, c.avi.
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+        const QModelIndex index = main->fileList->model()->index(row, 0);
+        QTest::mouseClick(main->fileList->viewport(), Qt::LeftButton, modifiers,
+                          main->fileList->visualRect(index).center());
+    }
+};
+
+TEST_F(PreviewWindow, AClickPlaysTheSelectedRowsInTurnAndTheLastStays) {
+    std::vector<std::string> built;  // what each player was built for, and Label1 meanwhile
+    onBuild = [this, &built] {
+        built.push_back(player.Source().FileName + " " + ui::FromQt(main->Label1->text()));
+    };
+    ClickRow(1);
+    ClickRow(3, Qt::ShiftModifier);
+    const std::string loading = " Loading clip for preview ...";
+    const std::string clips = "file://" + (dir / "home/clips/");
+    EXPECT_EQ(built,
+              (std::vector<std::string>{clips + "a.avi" + loading, clips + "a.avi" + loading,
+                                        clips + "b.mp4" + loading, clips + "c.avi" + loading}));
+    ASSERT_TRUE(Playing());
+    EXPECT_EQ(player.Source().FileName, clips + "c.avi");
+    EXPECT_TRUE(WaitUntil([this] { return Alive() == 1; }));
+    EXPECT_EQ(main->Label1->text(), "");
+
+    // Empty space: the selection goes, nothing is previewed, the clip plays on.
+    const QRect last = main->fileList->visualRect(main->fileList->model()->index(3, 0));
+    QTest::mouseClick(main->fileList->viewport(), Qt::LeftButton, {},
+                      last.center() + QPoint(0, 3 * last.height()));
+    EXPECT_TRUE(main->fileList->SelectedFullPaths().empty());
+    EXPECT_EQ(Made(), 4);
+    EXPECT_TRUE(Playing());
+    EXPECT_EQ(main->Label1->text(), "");
+
+    // A folder takes the preview down and plays nothing, without a word.
+    ClickRow(0);
+    EXPECT_TRUE(WaitNothingPlays());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(errors.empty());
+}
+
+class PreviewWindowWithoutPlayer : public PreviewWindow {
+  protected:
+    PreviewWindowWithoutPlayer() : PreviewWindow("no-such-playbin") {}
+};
+
+TEST_F(PreviewWindowWithoutPlayer, AClickShowsTheMessageBoxAndLabel1KeepsItsText) {
+    const std::string box =
+        "box:... do you have the right codecs installed?|Unable to preview file";
+    ClickRow(1);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{box});
+    EXPECT_EQ(main->Label1->text(), "Loading clip for preview ...");
+    // Keys select without previewing.
+    QTest::keyClick(main->fileList, Qt::Key_Down);
+    QTest::keyClick(main->fileList, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    // A later click tries again, and stops at the first row that fails.
+    ClickRow(3, Qt::ShiftModifier);
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{box, box}));
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST(ErrorBox, AFullStopFollowsUnlessTheMessageEndsInOneAlready) {

@@ -181,6 +181,12 @@ TEST_F(ShellListViewTest, DoubleClickOnAFolderShowsItAndAddsNothing) {
     EXPECT_TRUE(opened.empty());
     ASSERT_EQ(view->RowCount(), 7);
     EXPECT_EQ(view->FullPathAt(3), home + "/alpha.avi");
+    // A click on empty space below the rows is a click too; it leaves nothing selected.
+    Click(3);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      QPoint(5, view->viewport()->height() - 2));
+    EXPECT_EQ(clicks, 3);
+    EXPECT_TRUE(SelectedRows().empty());
 }
 
 TEST_F(ShellListViewTest, DoubleClickOnAFileOpensItAndAddsTheSelectedRows) {
@@ -266,6 +272,10 @@ TEST_F(ShellListViewTest, TypingFindsRowsWithoutRegardToCaseAndWraps) {
     EXPECT_EQ(SelectedRows(), std::vector<int>{5});
     QTest::keyClicks(view.get(), "c");
     EXPECT_EQ(SelectedRows(), std::vector<int>{6});
+    // Arrow keys select without a click.
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{4, 5}));
     EXPECT_EQ(clicks, 1);
 }
 

@@ -7,6 +7,7 @@
 #include "patch/patch_editor.h"
 #include "patch/patch_writer.h"
 #include "platform/file_services.h"
+#include "platform/profile_service.h"
 #include "platform/profile_text.h"
 
 namespace zembo::cli {
@@ -67,6 +68,9 @@ int RunNew(const Invocation& invocation, std::ostream& out) {
     if (!invocation.force) {
         CheckTargets(invocation);
     }
+    // No patch is renamed into place before it is on the disk: a stick pulled or a power cut
+    // during the run leaves every patch whole, old or new.
+    platform::MakeProfileWritesDurable();
 
     // Each chunk's save dialog answered with the next numbered name; the settings are read-only,
     // so the last patch that the editor remembers stays as it was.

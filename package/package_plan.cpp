@@ -16,7 +16,7 @@ void Settle(PlannedCopy& copy, const PackageFolder& folder, CopyNames& names,
             const platform::FileServices& files) {
     copy.copyName = names.NameFor(copy.source.path, NaturalName(copy));
     copy.inPlace =
-        copy.source.found && files.SameFile(copy.source.path, folder.CopyPath(copy.copyName));
+        copy.source.found && files.IsFileAt(copy.source.path, folder.CopyPath(copy.copyName));
 }
 
 }  // namespace
@@ -48,7 +48,8 @@ std::vector<SlotPlan> PlanPackage(TCustomIniFile& source, const std::string& pat
     CopyNames clipNames(same);
     CopyNames matteNames(same);
     // Files already in the package folder under their own name keep it: nothing may be copied
-    // over them before they have served their own slot.
+    // over them before they have served their own slot. A link there that leads to its source
+    // keeps the name too, but is no copy: the slot's copy takes its place.
     for (const SlotPlan& p : plan) {
         const std::string clipName = NaturalName(p.clip);
         if (p.clip.source.found && files.SameFile(p.clip.source.path, clips.CopyPath(clipName))) {

@@ -7,6 +7,7 @@
 #include "package/system_error_text.h"
 #include "patch/patch_format.h"
 #include "patch/path_rules.h"
+#include "platform/disk_path.h"
 
 namespace zembo {
 namespace {
@@ -26,22 +27,29 @@ void EnsureFolder(platform::FileServices& files, const PackageFolder& folder) {
 }
 
 // The copies made in this run: a source named by several slots is copied once, unless that copy
-// failed, when every slot tries and reports its own.
+// failed, when every slot tries and reports its own. A copy that an earlier run made, of the same
+// size and time, is kept: packaging again copies only what changed, and needs no room for it.
 class MadeCopies {
   public:
     bool Copy(const PlannedCopy& copy, const PackageFolder& folder, platform::FileServices& files) {
         if (copy.inPlace || made_.count(copy.copyName) != 0) {
             return true;
         }
-        if (!files.CopyFile(copy.source.path, folder.CopyPath(copy.copyName), {})) {
-            return false;
+        const std::string to = folder.CopyPath(copy.copyName);
+        if (!files.IsUpToDateCopy(copy.source.path, to)) {
+            if (!files.CopyFile(copy.source.path, to, {})) {
+                return false;
+            }
+            wroteInto_ = true;
         }
         made_.insert(copy.copyName);
         return true;
     }
+    bool WroteInto() const { return wroteInto_; }
 
   private:
     std::set<std::string> made_;
+    bool wroteInto_ = false;
 };
 
 }  // namespace
@@ -68,8 +76,10 @@ PackagingResult SelfContainedPackager::SaveSelfContained(const std::string& sour
             const PackageFolder clips = PackageFolderFor(*newPath, kClipsSuffix);
             const PackageFolder mattes = PackageFolderFor(*newPath, kMattesSuffix);
             EnsureFolder(services_.files, clips);
-            CopySlots(source, newPatch, clips, mattes, relativeValues, result.copyReport);
-            FinishRun(newPatch, clips, result.copyReport);
+            std::vector<std::string> wroteInto;
+            CopySlots(source, newPatch, clips, mattes, relativeValues, result.copyReport,
+                      wroteInto);
+            FinishRun(newPatch, clips, result.copyReport, wroteInto);
             result.outcome = PackagingResult::Outcome::kCompleted;
         }
     }
@@ -106,7 +116,8 @@ bool SelfContainedPackager::CopyPatchFile(const std::string& sourcePatch,
 
 void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
                                       const PackageFolder& clips, const PackageFolder& mattes,
-                                      bool relativeValues, std::string& report) {
+                                      bool relativeValues, std::string& report,
+                                      std::vector<std::string>& wroteInto) {
     UserFeedback& feedback = services_.feedback;
     platform::FileServices& files = services_.files;
     report.clear();
@@ -150,14 +161,30 @@ void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
             report += kMatteNotCopied + matte.source.path + kLineBreak;
         }
     }
+    if (madeClips.WroteInto()) {
+        wroteInto.push_back(clips.path);
+    }
+    if (madeMattes.WroteInto()) {
+        wroteInto.push_back(mattes.path);
+    }
+    if (plan.empty()) {
+        // No slot wrote into the new patch, so its flush leaves its folder as it is.
+        wroteInto.push_back(platform::DiskFolderOf(newPatch.FileName()));
+    }
 }
 
 void SelfContainedPackager::FinishRun(TIniFile& newPatch, const PackageFolder& clips,
-                                      const std::string& report) {
+                                      const std::string& report,
+                                      const std::vector<std::string>& wroteInto) {
     if (!report.empty()) {
         services_.feedback.ShowMessageBox(report, kCopyErrorCaption);
     }
+    // The new patch, its folder and the names of the copies reach the disk before the run says
+    // "Done": a stick pulled then loses nothing.
     newPatch.Flush();
+    for (const std::string& folder : wroteInto) {
+        (void)services_.files.SyncFolder(folder);
+    }
     state_.lastClipFolder = clips.prefix;
     services_.settings.RememberLastPatch(sd1_.FileName);
 }

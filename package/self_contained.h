@@ -3,6 +3,7 @@
 // names copied into folders beside it, and the copy rewritten to name those copies.
 
 #include <string>
+#include <vector>
 
 #include "package/package_folders.h"
 #include "patch/editor_services.h"
@@ -52,11 +53,15 @@ class SelfContainedPackager {
     // copy is not there.
     bool CopyPatchFile(const std::string& sourcePatch, const std::string& newPath,
                        PackagingResult& result);
-    // Every slot's clip and matte copied and named in the new patch; failures in the report.
+    // Every slot's clip and matte copied and named in the new patch; failures in the report,
+    // in wroteInto the folders written into that the new patch's flush leaves to us.
     void CopySlots(TIniFile& source, TIniFile& newPatch, const PackageFolder& clips,
-                   const PackageFolder& mattes, bool relativeValues, std::string& report);
-    // The report shown, the new patch made durable and recorded as the last patch.
-    void FinishRun(TIniFile& newPatch, const PackageFolder& clips, const std::string& report);
+                   const PackageFolder& mattes, bool relativeValues, std::string& report,
+                   std::vector<std::string>& wroteInto);
+    // The report shown, the new patch and the folders written into made durable, the new patch
+    // recorded as the last patch.
+    void FinishRun(TIniFile& newPatch, const PackageFolder& clips, const std::string& report,
+                   const std::vector<std::string>& wroteInto);
 
     EditorServices services_;
     TFileDialog& od1_;

@@ -1,13 +1,16 @@
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/disk_path.h"
@@ -102,8 +105,53 @@ bool IsWritable(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && IsWritable(path, st);
 }
 
-TempFile::TempFile(const std::string& folder) {
-    std::string pattern = (folder.empty() ? std::string(".") : folder) + "/.zembo-XXXXXX";
+namespace {
+
+// The refusals of a file system (or a kernel) that keeps no unnamed files.
+bool NoUnnamedFiles(int err) {
+    return err == EOPNOTSUPP || err == EISDIR || err == EINVAL;
+}
+
+// Gives the open unnamed file fd the name path; 0 or an errno value (EEXIST when path is taken).
+int LinkUnnamed(int fd, const std::string& path) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        return 0;
+    }
+    if (errno != ENOENT) {
+        return errno;
+    }
+    // Without /proc: the direct way, open to the privileged.
+    return linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
+}
+
+// A hidden name in folder that nothing holds yet, at the moment of asking.
+std::string HiddenName(const std::string& folder) {
+    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    unsigned char bytes[6] = {};
+    if (getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes)) {
+        const auto t = std::chrono::steady_clock::now().time_since_epoch().count();
+        std::memcpy(bytes, &t, sizeof bytes);
+    }
+    std::string name = ".zembo-";
+    for (unsigned char b : bytes) {
+        name.push_back(kDigits[b % 36]);
+    }
+    return JoinDiskPath(folder, name);
+}
+
+}  // namespace
+
+TempFile::TempFile(const std::string& folder, Kind kind)
+    : folder_(folder.empty() ? std::string(".") : folder) {
+    if (kind == Kind::kUnnamed) {
+        fd_.Reset(open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+        if (fd_.Ok() || !NoUnnamedFiles(errno)) {
+            error_ = fd_.Ok() ? 0 : errno;
+            return;
+        }
+    }
+    std::string pattern = folder_ + "/.zembo-XXXXXX";
     std::vector<char> buf(pattern.begin(), pattern.end());
     buf.push_back('\0');
     fd_.Reset(mkostemp(buf.data(), O_CLOEXEC));
@@ -116,6 +164,12 @@ TempFile::TempFile(const std::string& folder) {
 
 TempFile::~TempFile() {
     Discard();
+}
+
+bool TempFile::Fail() {
+    error_ = errno;
+    Discard();
+    return false;
 }
 
 void TempFile::Discard() {
@@ -144,22 +198,47 @@ bool TempFile::WriteAll(std::string_view data) {
     return true;
 }
 
-bool TempFile::Commit(const std::string& target) {
-    if (fd_.Close() != 0) {
+bool TempFile::Sync() {
+    if (fsync(fd_.Get()) != 0) {
         error_ = errno;
-        Discard();
         return false;
     }
+    return true;
+}
+
+bool TempFile::Commit(const std::string& target) {
+    if (path_.empty()) {
+        // Unnamed: straight to target where nothing stands there; else under a hidden name
+        // first, which the rename below takes away again at once.
+        int err = LinkUnnamed(fd_.Get(), target);
+        for (int attempt = 0; err == EEXIST && attempt < 100; ++attempt) {
+            path_ = HiddenName(folder_);
+            err = LinkUnnamed(fd_.Get(), path_);
+        }
+        if (err != 0) {
+            path_.clear();
+        }
+        if (err != 0) {
+            errno = err;
+            return Fail();
+        }
+        if (path_.empty()) {
+            committed_ = true;
+            fd_.Reset();
+            return true;
+        }
+    }
+    if (fd_.Close() != 0) {
+        return Fail();
+    }
     if (rename(path_.c_str(), target.c_str()) != 0) {
-        error_ = errno;
-        Discard();
-        return false;
+        return Fail();
     }
     committed_ = true;
     return true;
 }
 
-int ReplaceFileContent(const std::string& path, std::string_view content) {
+int ReplaceFileContent(const std::string& path, std::string_view content, bool durable) {
     const std::string target = ResolveLinks(path);
     struct stat st {};
     const bool exists = stat(target.c_str(), &st) == 0;
@@ -201,7 +280,7 @@ int ReplaceFileContent(const std::string& path, std::string_view content) {
             (void)fchown(tmp.Fd(), static_cast<uid_t>(-1), st.st_gid);
         }
     }
-    if (!tmp.Commit(target)) {
+    if ((durable && !tmp.Sync()) || !tmp.Commit(target)) {
         return tmp.Error();
     }
     return 0;
@@ -212,10 +291,15 @@ void SyncFile(const std::string& path) {
     if (UniqueFd fd(open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)); fd.Ok()) {
         (void)fsync(fd.Get());
     }
-    if (UniqueFd dir(open(DiskFolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        dir.Ok()) {
-        (void)fsync(dir.Get());
+    (void)SyncFolder(DiskFolderOf(target));
+}
+
+int SyncFolder(const std::string& path) {
+    UniqueFd dir(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.Ok() || fsync(dir.Get()) != 0) {
+        return errno;
     }
+    return 0;
 }
 
 }  // namespace zembo::platform

@@ -25,8 +25,12 @@ bool IsWritable(const std::string& path);
 // A temporary file beside its final place, removed unless committed.
 class TempFile {
   public:
+    // kUnnamed: where the file system offers it (O_TMPFILE), the file has no name until Commit,
+    // so a killed process leaves nothing behind; a named one elsewhere (FAT sticks).
+    enum class Kind { kNamed, kUnnamed };
+
     // Creates the temporary file in folder; Ok() tells whether that worked, Error() why not.
-    explicit TempFile(const std::string& folder);
+    explicit TempFile(const std::string& folder, Kind kind = Kind::kNamed);
     ~TempFile();
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
@@ -36,12 +40,18 @@ class TempFile {
     int Error() const { return error_; }
 
     bool WriteAll(std::string_view data);
-    // Closes the file and renames it over target; on failure the temporary file is removed.
+    // Flushes the content and its attributes to the disk.
+    bool Sync();
+    // Closes the file and puts it at target in one step, replacing whatever entry stands there
+    // (a link there is replaced, not followed); on failure the temporary file is removed. An
+    // unnamed file is closed after it has its name: Sync it first.
     bool Commit(const std::string& target);
 
   private:
+    bool Fail();
     void Discard();
 
+    std::string folder_;
     std::string path_;
     UniqueFd fd_;
     int error_ = 0;
@@ -49,11 +59,15 @@ class TempFile {
 };
 
 // Replaces the content of the file at path (following links) in one step: readers see the old
-// or the new content, never a mixture. Permissions of an existing file are kept. Returns 0 or an
-// errno value.
-int ReplaceFileContent(const std::string& path, std::string_view content);
+// or the new content, never a mixture. Permissions of an existing file are kept. durable: the
+// new content reaches the disk before it takes the file's place. Returns 0 or an errno value.
+int ReplaceFileContent(const std::string& path, std::string_view content, bool durable = false);
 
 // Makes the file at path and its folder entry durable.
 void SyncFile(const std::string& path);
+
+// Makes the entries of a folder (files renamed or linked into it, folders made) durable; 0 or
+// an errno value.
+int SyncFolder(const std::string& path);
 
 }  // namespace zembo::platform

@@ -1,8 +1,10 @@
 #include "platform/file_services.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,23 +22,6 @@ bool Fail(int code, std::string text = {}) {
     return false;
 }
 
-// Moves chunks with step until it reports the end (0); errno on failure.
-template <class Step>
-int CopyToEnd(Step step) {
-    while (true) {
-        ssize_t n = step();
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return errno;
-        }
-        if (n == 0) {
-            return 0;
-        }
-    }
-}
-
 bool AtEnd(int fd) {
     struct stat st {};
     const off_t at = lseek(fd, 0, SEEK_CUR);
@@ -49,33 +34,87 @@ bool SameSize(int a, int b) {
     return fstat(a, &sa) == 0 && fstat(b, &sb) == 0 && sa.st_size == sb.st_size;
 }
 
-}  // namespace
+bool KernelCopyRefused(int err) {
+    return err == EXDEV || err == ENOSYS || err == EOPNOTSUPP || err == EINVAL;
+}
 
-// Inside the kernel: copy_file_range where the file system offers it, sendfile across file
-// systems that do not.
-int CopyBytes(int in, int out) {
-    constexpr std::size_t kChunk = std::size_t{1} << 30;
-    bool fallback = false;
-    int err = CopyToEnd([&]() -> ssize_t {
-        ssize_t n = copy_file_range(in, nullptr, out, nullptr, kChunk, 0);
-        if (n < 0 &&
-            (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL)) {
-            fallback = true;
-            return 0;
+// Copies all bytes from in to out inside the kernel, chunk by chunk: copy_file_range where the
+// file system offers it, sendfile across file systems that do not. The disk starts writing each
+// chunk while the next one is copied, so that the flush at the end has little left to do.
+// chunkDone hears of the bytes copied so far. Returns 0 or an errno value.
+int CopyInChunks(int in, int out, std::size_t chunk, std::uint64_t& copied,
+                 const std::function<void(std::uint64_t)>& chunkDone) {
+    bool kernelCopy = true;
+    copied = 0;
+    while (true) {
+        const ssize_t n = kernelCopy ? copy_file_range(in, nullptr, out, nullptr, chunk, 0)
+                                     : sendfile(out, in, nullptr, chunk);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            if (kernelCopy && KernelCopyRefused(errno)) {
+                kernelCopy = false;
+                continue;
+            }
+            return errno;
         }
-        return n;
-    });
-    if (err != 0) {
-        return err;
-    }
-    // Some file systems end a kernel copy short of the end; sendfile carries on from there.
-    if (fallback || !AtEnd(in)) {
-        err = CopyToEnd([&] { return sendfile(out, in, nullptr, kChunk); });
-    }
-    if (err != 0) {
-        return err;
+        if (n == 0) {
+            // Some file systems end a kernel copy short of the end; sendfile carries on there.
+            if (kernelCopy && !AtEnd(in)) {
+                kernelCopy = false;
+                continue;
+            }
+            break;
+        }
+        (void)sync_file_range(out, static_cast<off_t>(copied), n, SYNC_FILE_RANGE_WRITE);
+        copied += static_cast<std::uint64_t>(n);
+        chunkDone(copied);
     }
     return SameSize(in, out) ? 0 : EIO;
+}
+
+// Why an existing entry may not be written: a file marked read-only (no write bit at all,
+// which holds even for the superuser), no write access, a read-only file system; 0 when it may.
+int WriteRefusal(const std::string& path, const struct stat& st) {
+    if ((st.st_mode & 0222) == 0) {
+        return EACCES;
+    }
+    return access(path.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+std::int64_t Nanoseconds(const timespec& t) {
+    return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec;
+}
+
+// How finely the file system at path keeps modification times, in nanoseconds: FAT and exFAT
+// sticks round a copy's time down. Behind FUSE (ntfs-3g, exFAT and FAT drivers) the file system
+// does not tell, so FAT's two seconds are assumed.
+std::int64_t TimeStep(const std::string& path) {
+    constexpr unsigned long kNtfsMagic = 0x7366746e;
+    constexpr unsigned long kFuseMagic = 0x65735546;
+    struct statfs fs {};
+    if (statfs(path.c_str(), &fs) != 0) {
+        return 1;
+    }
+    switch (static_cast<unsigned long>(fs.f_type)) {
+        case MSDOS_SUPER_MAGIC:
+        case kFuseMagic:
+            return 2'000'000'000;
+        case EXFAT_SUPER_MAGIC:
+            return 10'000'000;
+        case kNtfsMagic:
+            return 100;
+        default:
+            return 1;
+    }
+}
+
+}  // namespace
+
+int CopyBytes(int in, int out) {
+    std::uint64_t copied = 0;
+    return CopyInChunks(in, out, DiskFileServices::kCopyChunkBytes, copied, [](std::uint64_t) {});
 }
 
 bool DiskFileServices::FileExists(const std::string& path) const {
@@ -93,6 +132,25 @@ bool DiskFileServices::SameFile(const std::string& a, const std::string& b) cons
     struct stat sb {};
     return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
+}
+
+bool DiskFileServices::IsFileAt(const std::string& file, const std::string& place) const {
+    struct stat sf {};
+    struct stat sp {};
+    return stat(file.c_str(), &sf) == 0 && lstat(place.c_str(), &sp) == 0 &&
+           sf.st_dev == sp.st_dev && sf.st_ino == sp.st_ino;
+}
+
+bool DiskFileServices::IsUpToDateCopy(const std::string& from, const std::string& copy) const {
+    struct stat src {};
+    struct stat dst {};
+    if (stat(from.c_str(), &src) != 0 || lstat(copy.c_str(), &dst) != 0 || !S_ISREG(src.st_mode) ||
+        !S_ISREG(dst.st_mode) || src.st_size != dst.st_size) {
+        return false;
+    }
+    const std::int64_t source = Nanoseconds(src.st_mtim);
+    const std::int64_t kept = Nanoseconds(dst.st_mtim);
+    return kept <= source && source - kept < TimeStep(copy);
 }
 
 bool DiskFileServices::CreateDirectory(const std::string& path) {
@@ -121,40 +179,65 @@ bool DiskFileServices::CopyFile(const std::string& from, const std::string& to,
     // Reading from now on may block, as any file read does.
     fcntl(in.Get(), F_SETFL, fcntl(in.Get(), F_GETFL) & ~O_NONBLOCK);
 
-    const std::string target = ResolveLinks(to);
+    // The entry at to as it stands: a link there is replaced, so its target is never written.
     struct stat dst {};
-    if (stat(target.c_str(), &dst) == 0) {
+    if (lstat(to.c_str(), &dst) == 0) {
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) {
             return Fail(EINVAL, kSameFileText);
         }
         if (S_ISDIR(dst.st_mode)) {
             return Fail(EISDIR);
         }
-        if (!IsWritable(target)) {
-            return Fail(EACCES);
+        if (S_ISREG(dst.st_mode)) {
+            if (int err = WriteRefusal(to, dst); err != 0) {
+                return Fail(err);
+            }
         }
     }
-    const std::string folder = DiskFolderOf(target);
-    if (!IsWritable(folder)) {
-        return Fail(DirectoryExists(folder) ? EACCES : ENOENT);
+    const std::string folder = DiskFolderOf(to);
+    struct stat dir {};
+    if (stat(folder.c_str(), &dir) != 0) {
+        return Fail(errno);
     }
-    TempFile tmp(folder);
+    if (!S_ISDIR(dir.st_mode)) {
+        return Fail(ENOTDIR);
+    }
+    if (int err = WriteRefusal(folder, dir); err != 0) {
+        return Fail(err);
+    }
+
+    TempFile tmp(folder, unnamedCopies_ ? TempFile::Kind::kUnnamed : TempFile::Kind::kNamed);
     if (!tmp.Ok()) {
         return Fail(tmp.Error());
     }
-    if (int err = CopyBytes(in.Get(), tmp.Fd()); err != 0) {
+    const auto size = static_cast<std::uint64_t>(src.st_size);
+    std::uint64_t copied = 0;
+    const int err = CopyInChunks(in.Get(), tmp.Fd(), chunkBytes_, copied, [&](std::uint64_t soFar) {
+        // The last report waits until the copy stands under its name.
+        if (progress && soFar < size) {
+            progress(soFar);
+        }
+    });
+    if (err != 0) {
         return Fail(err);
     }
-    // Permissions and times as the source's where the target's file system keeps them (a FAT
-    // stick refuses some); the copy stands either way.
+    // Times as the source's, permissions too with the owner's write access added, where the
+    // target's file system keeps them (a FAT stick refuses some); the copy stands either way.
     const timespec times[2] = {src.st_atim, src.st_mtim};
-    (void)fchmod(tmp.Fd(), src.st_mode & 07777);
+    (void)fchmod(tmp.Fd(), (src.st_mode & 07777) | S_IWUSR);
     (void)futimens(tmp.Fd(), times);
-    if (!tmp.Commit(target)) {
+    if (!tmp.Sync() || !tmp.Commit(to)) {
         return Fail(tmp.Error());
     }
     if (progress) {
-        progress(static_cast<std::uint64_t>(src.st_size));
+        progress(copied);
+    }
+    return true;
+}
+
+bool DiskFileServices::SyncFolder(const std::string& path) {
+    if (int err = platform::SyncFolder(path); err != 0) {
+        return Fail(err);
     }
     return true;
 }

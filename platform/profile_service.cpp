@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cerrno>
 
 #include "platform/atomic_file.h"
@@ -10,6 +11,11 @@
 #include "platform/settings_folder.h"
 
 namespace zembo::platform {
+namespace {
+
+std::atomic<bool> durableWrites{false};
+
+}  // namespace
 
 std::string GetProfileString(const std::string& section, const std::string& key,
                              const std::string& defaultValue, const std::string& fileName) {
@@ -48,7 +54,9 @@ bool WriteProfileString(const std::string& section, const std::string& key,
             SetLastError(errno);
             return false;
     }
-    if (int err = ReplaceFileContent(path, SetProfileValue(text, section, key, value)); err != 0) {
+    if (int err = ReplaceFileContent(path, SetProfileValue(text, section, key, value),
+                                     durableWrites.load());
+        err != 0) {
         SetLastError(err);
         return false;
     }
@@ -57,6 +65,10 @@ bool WriteProfileString(const std::string& section, const std::string& key,
 
 void FlushProfile(const std::string& fileName) {
     SyncFile(ProfilePath(fileName));
+}
+
+void MakeProfileWritesDurable() {
+    durableWrites = true;
 }
 
 }  // namespace zembo::platform

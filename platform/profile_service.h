@@ -23,4 +23,9 @@ bool WriteProfileString(const std::string& section, const std::string& key,
 // Makes earlier writes to the file durable.
 void FlushProfile(const std::string& fileName);
 
+// From now on, every profile write of this process puts the file's new content on the disk
+// before it takes the file's place, so a power cut never leaves a file cut short under its
+// name. The command line asks for it; the editor keeps its quick saves and flushes once a file.
+void MakeProfileWritesDurable();
+
 }  // namespace zembo::platform

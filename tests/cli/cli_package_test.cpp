@@ -1,5 +1,4 @@
 // zembo-patch package: the self-contained packager run from the command line, end to end.
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -156,8 +155,9 @@ TEST_F(CliPackage, ANewPatchInAFolderThatIsNotThereIsAnInternalError) {
 
 TEST_F(CliPackage, AFailedWriteIntoTheNewPatchIsTheProfileError) {
     MakeSourceTree();
-    chmod((root / "src/Old.zbk").c_str(), 0444);  // the copy is read-only as its source
-    const auto result = Run({"package", "src/Old.zbk", "out/Set.zbk"});
+    // Room for the copy of the patch, not for its first full path, which is longer.
+    test::ScopedFileSizeLimit diskFull(SourceText().size() + 1);
+    const auto result = Run({"package", "src/Old.zbk", "out/Set.zbk", "--absolute"});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "Copying Clip: intro.avi\n");
     EXPECT_EQ(result.err, "zembo-patch: Unable to write to " + (root / "out/Set.zbk") + "\n");

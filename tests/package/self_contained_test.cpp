@@ -5,6 +5,7 @@
 
 #include "package/self_contained.h"
 #include "patch/ini_file.h"
+#include "patch/path_rules.h"
 #include "tests/support/editor_fixture.h"
 
 namespace zembo {
@@ -90,6 +91,7 @@ class Packaging : public testing::Test, public test::EditorFixture {
 
 TEST_F(Packaging, EveryKindOfSlotWithRelativeValues) {
     MakeSourceTree();
+    chmod((root / "src/Old.zbk").c_str(), 0444);  // from a disc: the new patch is still writable
     editor.state.lastPatchFolder = root / "elsewhere";
     editor.state.lastClipFolder = root / "clipsdir/";
     chooser.Confirm(root / "src/Old.zbk").Confirm(root / "out/Set.zbk");
@@ -125,6 +127,8 @@ TEST_F(Packaging, EveryKindOfSlotWithRelativeValues) {
     struct stat st {};
     stat((root / "out/Set_clips/intro.avi").c_str(), &st);
     EXPECT_EQ(st.st_mtim.tv_sec, 1500000000);
+    stat((root / "out/Set.zbk").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
 
     // The report, in slot order; entries for files found nowhere run on into the next.
     const std::string src = root / "src";
@@ -201,6 +205,8 @@ TEST_F(Packaging, AnExistingClipsFolderIsUsedAndSameNamedFilesReplaced) {
     WriteFile(root / "media/x.avi", "NEW");
     std::filesystem::create_directory(root / "out/Set_clips");
     WriteFile(root / "out/Set_clips/x.avi", "OLD");
+    const timespec older[2] = {{1500000000, 0}, {1500000000, 0}};
+    utimensat(AT_FDCWD, (root / "out/Set_clips/x.avi").c_str(), older, 0);
     WriteFile(root / "out/Set_clips/other.avi", "OTHER");
     chooser.Confirm(root / "src/a.zbk").Confirm(root / "out/Set.zbk");
     Run(true);
@@ -259,13 +265,14 @@ TEST_F(Packaging, NoZbkThereAfterTheCopyIsAnInternalError) {
     EXPECT_TRUE(ListFolder(root / "out").empty());
 }
 
-TEST_F(Packaging, AReadOnlyNewPatchEndsTheRunAtTheFirstWrite) {
+TEST_F(Packaging, AFailedWriteIntoTheNewPatchEndsTheRunThere) {
     MakeSourceTree();
-    chmod((root / "src/Old.zbk").c_str(), 0444);  // the copy is read-only as its source
     editor.state.lastClipFolder = "/before/";
     chooser.Confirm(root / "src/Old.zbk").Confirm(root / "out/Set.zbk");
     try {
-        Run(true);
+        // Room for the copy of the patch, not for its first full path, which is longer.
+        test::ScopedFileSizeLimit diskFull(SourceText().size() + 1);
+        Run(false);
         FAIL() << "the run went on";
     } catch (const EIniFileException& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + (root / "out/Set.zbk"));
@@ -401,6 +408,67 @@ TEST_F(Packaging, AFailedCopyLeavesNoHalfCopy) {
     EXPECT_EQ(ReadFile(root / "out/Set_clips/big.avi"), "earlier");
     EXPECT_EQ(ReadFile(root / "out/Set_clips/small.avi"), "small");
     EXPECT_EQ(ListFolder(root / "out/Set_clips"), (Names{"big.avi", "small.avi"}));
+}
+
+// The disk, with every copy made and every folder flushed told in the feedback's events.
+class RecordingDisk : public platform::DiskFileServices {
+  public:
+    explicit RecordingDisk(std::vector<std::string>& events) : events_(events) {}
+    bool CopyFile(const std::string& from, const std::string& to,
+                  const CopyProgress& progress) override {
+        events_.push_back("copy:" + FileNamePart(to));
+        return DiskFileServices::CopyFile(from, to, progress);
+    }
+    bool SyncFolder(const std::string& path) override {
+        events_.push_back("sync:" + FileNamePart(path));
+        return DiskFileServices::SyncFolder(path);
+    }
+
+  private:
+    std::vector<std::string>& events_;
+};
+
+TEST_F(Packaging, PackagingAgainCopiesWhatChangedAndFlushesWhatItWroteBeforeDone) {
+    MakeSourceTree();
+    RecordingDisk files(feedback.events);
+    auto run = [&] {
+        feedback.events.clear();
+        chooser.Confirm(root / "src/Old.zbk").Confirm(root / "out/Set.zbk");
+        SelfContainedPackager({chooser, feedback, editorSettings, files}, editor.OD1, editor.SD1,
+                              editor.state)
+            .ChooseAndPackage(true);
+        std::vector<std::string> disk;
+        for (const std::string& e : feedback.events) {
+            if (e.rfind("copy:", 0) == 0 || e.rfind("sync:", 0) == 0 || e == "status:Done") {
+                disk.push_back(e);
+            }
+        }
+        return disk;
+    };
+    EXPECT_EQ(run(), (Names{"copy:Set.zbk", "copy:intro.avi", "copy:mask.bmp", "copy:beside.avi",
+                            "copy:END", "copy:rel.avi", "copy:gone.avi", "copy:b.avi",
+                            "sync:Set_clips", "sync:Set_mattes", "status:Done"}));
+
+    // One clip changed, one byte longer: that copy alone is made again, and its folder flushed.
+    // The clips found nowhere are tried again every time.
+    WriteFile(root / "src/beside.avi", "BESIDE!");
+    EXPECT_EQ(run(), (Names{"copy:Set.zbk", "copy:beside.avi", "copy:END", "copy:gone.avi",
+                            "sync:Set_clips", "status:Done"}));
+    EXPECT_EQ(ReadFile(root / "out/Set_clips/beside.avi"), "BESIDE!");
+    EXPECT_EQ(run(), (Names{"copy:Set.zbk", "copy:END", "copy:gone.avi", "status:Done"}));
+}
+
+// Mended: a link in the package folder counted as the copy already in place.
+TEST_F(Packaging, ALinkToTheClipInThePackageFolderGivesWayToACopy) {
+    MakeSourceTree();
+    std::filesystem::create_directories(root / "out/Set_clips");
+    std::filesystem::create_symlink(root / "media/intro.avi", root / "out/Set_clips/intro.avi");
+    chooser.Confirm(root / "src/Old.zbk").Confirm(root / "out/Set.zbk");
+    Run(true);
+    const std::string copy = root / "out/Set_clips/intro.avi";
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(copy)));
+    EXPECT_EQ(ReadFile(copy), "INTRO");
+    EXPECT_EQ(Value(root / "out/Set.zbk", "Filenames", "1"), "Set_clips\\intro.avi");
 }
 
 TEST_F(Packaging, EverySlotReportsItsOwnFailedCopy) {

@@ -261,15 +261,20 @@ xcb_atom_t XProbe::Atom(const char* name) {
     return InternAtom(c_, name);
 }
 
+// The server has done what this connection asked before: what other clients do next is seen.
+void XProbe::Sync() {
+    std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
+}
+
 void XProbe::Watch(xcb_window_t window) {
     const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(c_, window, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(c_);
+    Sync();
 }
 
 void XProbe::WatchRoot(std::uint32_t mask) {
     xcb_change_window_attributes(c_, root_, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(c_);
+    Sync();
 }
 
 std::optional<FrameExtents> XProbe::ExtentsOf(xcb_window_t window) {

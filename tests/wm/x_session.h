@@ -58,7 +58,8 @@ class XProbe {
     xcb_window_t Root() const { return root_; }
     xcb_atom_t Atom(const char* name);
 
-    // Property and structure changes of the window wake the waits below.
+    // Property and structure changes of the window wake the waits below, from the moment these
+    // return.
     void Watch(xcb_window_t window);
     void WatchRoot(std::uint32_t mask);
 
@@ -89,6 +90,7 @@ class XProbe {
     void Drain();
 
   private:
+    void Sync();
     void SendToRoot(xcb_window_t window, const char* type, std::uint32_t d0, std::uint32_t d1);
 
     xcb_connection_t* c_;

@@ -34,6 +34,11 @@ constexpr std::array kTypeNames{
     TypeName{"txt", "Plain text document"},
 };
 
+const FileTypeNames*& TypeNames() {
+    static const FileTypeNames* names = nullptr;
+    return names;
+}
+
 std::string Formatted(const std::string& format, const std::tm& local) {
     std::array<char, 128> buf{};
     const std::size_t n = std::strftime(buf.data(), buf.size(), format.c_str(), &local);
@@ -86,7 +91,16 @@ std::string_view ExtensionOf(std::string_view fileName) {
     return dot == std::string_view::npos ? std::string_view() : fileName.substr(dot);
 }
 
+void SetFileTypeNames(const FileTypeNames* names) {
+    TypeNames() = names;
+}
+
 std::string FileTypeText(std::string_view fileName) {
+    if (const FileTypeNames* names = TypeNames()) {
+        if (std::string name = names->TypeNameOf(fileName); !name.empty()) {
+            return name;
+        }
+    }
     std::string_view ext = ExtensionOf(fileName);
     if (ext.size() <= 1) {
         return "File";

@@ -14,8 +14,19 @@ std::string FileSizeText(std::uint64_t bytes);
 // A byte count with thousands separators: "12,345,678".
 std::string ByteCountText(std::uint64_t bytes);
 
-// What kind of file a name stands for, by its extension: "AVI video", "PNG image", "Zembo patch",
-// "<EXT> file" for other extensions, "File" without one.
+// Where the names of file types come from first: the desktop's own type database, which the
+// user interface supplies. An empty answer leaves the name to the built-in table.
+class FileTypeNames {
+  public:
+    virtual ~FileTypeNames() = default;
+    virtual std::string TypeNameOf(std::string_view fileName) const = 0;
+};
+
+// The names FileTypeText asks first; nullptr: the table alone. Not owned; it must outlive its use.
+void SetFileTypeNames(const FileTypeNames* names);
+
+// What kind of file a name stands for: the name the type names give, else by its extension:
+// "AVI video", "PNG image", "Zembo patch", "<EXT> file" for other extensions, "File" without one.
 std::string FileTypeText(std::string_view fileName);
 
 // The extension of a file name from its last "." on, the "." included; empty without one.

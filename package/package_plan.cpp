@@ -1,5 +1,7 @@
 #include "package/package_plan.h"
 
+#include <set>
+
 #include "package/copy_names.h"
 #include "patch/patch_format.h"
 
@@ -17,6 +19,7 @@ void Settle(PlannedCopy& copy, const PackageFolder& folder, CopyNames& names,
     copy.copyName = names.NameFor(copy.source.path, NaturalName(copy));
     copy.inPlace =
         copy.source.found && files.IsFileAt(copy.source.path, folder.CopyPath(copy.copyName));
+    copy.bytes = copy.source.found ? files.FileSize(copy.source.path) : 0;
 }
 
 }  // namespace
@@ -69,6 +72,24 @@ std::vector<SlotPlan> PlanPackage(TCustomIniFile& source, const std::string& pat
         }
     }
     return plan;
+}
+
+std::uint64_t BytesToCopy(const std::vector<SlotPlan>& plan) {
+    std::set<std::string> clips;
+    std::set<std::string> mattes;
+    std::uint64_t total = 0;
+    auto add = [&total](const PlannedCopy& copy, std::set<std::string>& names) {
+        if (!copy.inPlace && names.insert(copy.copyName).second) {
+            total += copy.bytes;
+        }
+    };
+    for (const SlotPlan& p : plan) {
+        add(p.clip, clips);
+        if (p.matte.source.found) {
+            add(p.matte, mattes);
+        }
+    }
+    return total;
 }
 
 }  // namespace zembo

@@ -1,5 +1,6 @@
 #include "package/self_contained.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -26,21 +27,65 @@ void EnsureFolder(platform::FileServices& files, const PackageFolder& folder) {
     }
 }
 
+// The run's progress over all its copies: the bytes of the copies done with and those of the
+// copy under way, against the total the plan gives. Told only when it has moved on.
+class RunProgress {
+  public:
+    RunProgress(UserFeedback& feedback, std::uint64_t total) : feedback_(feedback), total_(total) {
+        feedback_.ShowProgress(0, total_);
+    }
+    ~RunProgress() { feedback_.EndProgress(); }
+    RunProgress(const RunProgress&) = delete;
+    RunProgress& operator=(const RunProgress&) = delete;
+
+    // What one copy tells, as the whole run's progress.
+    platform::FileServices::CopyProgress During() {
+        return [this](std::uint64_t copied) { Tell(doneWith_ + copied); };
+    }
+    // A source's bytes are done with, copied or not.
+    void DoneWith(std::uint64_t bytes) {
+        doneWith_ += bytes;
+        Tell(doneWith_);
+    }
+
+  private:
+    void Tell(std::uint64_t copied) {
+        copied = std::min(copied, total_);
+        if (copied > told_) {
+            told_ = copied;
+            feedback_.ShowProgress(told_, total_);
+        }
+    }
+
+    UserFeedback& feedback_;
+    std::uint64_t total_;
+    std::uint64_t doneWith_ = 0;
+    std::uint64_t told_ = 0;
+};
+
 // The copies made in this run: a source named by several slots is copied once, unless that copy
 // failed, when every slot tries and reports its own. A copy that an earlier run made, of the same
 // size and time, is kept: packaging again copies only what changed, and needs no room for it.
+// Only the first try of a copy counts in the progress.
 class MadeCopies {
   public:
-    bool Copy(const PlannedCopy& copy, const PackageFolder& folder, platform::FileServices& files) {
+    bool Copy(const PlannedCopy& copy, const PackageFolder& folder, platform::FileServices& files,
+              RunProgress& progress) {
         if (copy.inPlace || made_.count(copy.copyName) != 0) {
             return true;
         }
+        const bool first = tried_.insert(copy.copyName).second;
         const std::string to = folder.CopyPath(copy.copyName);
+        bool copied = true;
         if (!files.IsUpToDateCopy(copy.source.path, to)) {
-            if (!files.CopyFile(copy.source.path, to, {})) {
-                return false;
-            }
-            wroteInto_ = true;
+            copied = files.CopyFile(copy.source.path, to, first ? progress.During() : nullptr);
+            wroteInto_ = wroteInto_ || copied;
+        }
+        if (first) {
+            progress.DoneWith(copy.bytes);
+        }
+        if (!copied) {
+            return false;
         }
         made_.insert(copy.copyName);
         return true;
@@ -49,6 +94,7 @@ class MadeCopies {
 
   private:
     std::set<std::string> made_;
+    std::set<std::string> tried_;
     bool wroteInto_ = false;
 };
 
@@ -123,6 +169,7 @@ void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
     report.clear();
     const std::vector<SlotPlan> plan =
         PlanPackage(source, state_.lastPatchFolder, clips, mattes, files);
+    RunProgress progress(feedback, BytesToCopy(plan));
     MadeCopies madeClips;
     MadeCopies madeMattes;
     auto next = plan.begin();
@@ -141,7 +188,7 @@ void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
         feedback.SetStatus("Copying Clip: " + FileNamePart(clip.value));
         newPatch.WriteValue(zbk::kFilenamesSection, zbk::SlotKey(slot),
                             clips.ValueFor(clip.copyName, relativeValues));
-        if (!madeClips.Copy(clip, clips, files)) {
+        if (!madeClips.Copy(clip, clips, files, progress)) {
             report += kClipNotCopied + clip.source.path + kLineBreak;
         }
 
@@ -157,7 +204,7 @@ void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
         feedback.SetStatus("Copying Alpha Matte: " + FileNamePart(matte.source.path));
         newPatch.WriteValue(zbk::kStencilFilenamesSection, zbk::SlotKey(slot),
                             mattes.ValueFor(matte.copyName, relativeValues));
-        if (!madeMattes.Copy(matte, mattes, files)) {
+        if (!madeMattes.Copy(matte, mattes, files, progress)) {
             report += kMatteNotCopied + matte.source.path + kLineBreak;
         }
     }

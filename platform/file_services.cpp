@@ -127,6 +127,14 @@ bool DiskFileServices::DirectoryExists(const std::string& path) const {
     return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::uint64_t DiskFileServices::FileSize(const std::string& path) const {
+    struct stat st {};
+    if (path.empty() || stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
 bool DiskFileServices::SameFile(const std::string& a, const std::string& b) const {
     struct stat sa {};
     struct stat sb {};

@@ -17,6 +17,8 @@ class FileServices {
     // folder, which no caller relies on: paths read from files are made full before they get here.
     virtual bool FileExists(const std::string& path) const = 0;
     virtual bool DirectoryExists(const std::string& path) const = 0;
+    // The size in bytes of the file at path; 0 when there is none.
+    virtual std::uint64_t FileSize(const std::string& path) const = 0;
     // Whether both paths name one and the same existing file.
     virtual bool SameFile(const std::string& a, const std::string& b) const = 0;
     // Whether the entry at place, taken as it stands (a link there is not followed), is the very
@@ -57,6 +59,7 @@ class DiskFileServices : public FileServices {
 
     bool FileExists(const std::string& path) const override;
     bool DirectoryExists(const std::string& path) const override;
+    std::uint64_t FileSize(const std::string& path) const override;
     bool SameFile(const std::string& a, const std::string& b) const override;
     bool IsFileAt(const std::string& file, const std::string& place) const override;
     bool IsUpToDateCopy(const std::string& from, const std::string& copy) const override;

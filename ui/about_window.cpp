@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QMoveEvent>
 #include <QShowEvent>
 #include <QTextDocument>
+#include <QWindow>
 
 #include "ui/editor_look.h"
 
@@ -102,17 +104,31 @@ TfmAbout::TfmAbout(QWidget* owner)
 
 void TfmAbout::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    FitToFrame();
     if (!placed_) {
         placed_ = true;
-        // The designed size is the outer size, frame and caption bar included.
-        const QRect frame = frameGeometry();
-        const int dw = frame.width() - width();
-        const int dh = frame.height() - height();
-        if (dw > 0 || dh > 0) {
-            resize(kOuterWidth - dw, kOuterHeight - dh);
-        }
         bOK->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void TfmAbout::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    FitToFrame();
+}
+
+// The designed size is the outer size, frame and caption bar included. The window manager tells
+// the frame only once it has framed the window, after the first showing; the window's place is
+// its outer corner already, as the toolkit asks the window manager for.
+void TfmAbout::FitToFrame() {
+    if (fitted_ || windowHandle() == nullptr) {
+        return;
+    }
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) {
+        return;
+    }
+    fitted_ = true;
+    resize(kOuterWidth - frame.left() - frame.right(), kOuterHeight - frame.top() - frame.bottom());
 }
 
 void TfmAbout::ShowHelp() {

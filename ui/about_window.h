@@ -30,11 +30,14 @@ class TfmAbout final : public QWidget {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void HideHelp();
+    void FitToFrame();
 
     bool placed_ = false;
+    bool fitted_ = false;  // sized to the frame the window manager gave
     bool handBack_ = false;
 };
 

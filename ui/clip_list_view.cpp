@@ -131,8 +131,8 @@ void ClipRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     }
 
     const QString text = index.data(Qt::DisplayRole).toString();
-    QRect textRect = row.adjusted(kCheckColumnWidth + 1, 0, 0, 0);
-    textRect.setWidth(std::min(textRect.width(), option.fontMetrics.horizontalAdvance(text) + 4));
+    // The whole row right of the check column is highlighted, as the desktop's lists do.
+    const QRect textRect = row.adjusted(kCheckColumnWidth + 1, 0, 0, 0);
     if (selected) {
         painter->fillRect(textRect, pal.brush(QPalette::Highlight));
     }

@@ -6,6 +6,7 @@
 #include "ui/editor_look.h"
 #include "ui/error_box.h"
 #include "ui/first_paint.h"
+#include "ui/mime_types.h"
 
 namespace zembo::ui {
 
@@ -15,6 +16,9 @@ void SetUpApplication(QApplication& app) {
     app.setApplicationName(kApplicationTitle);
     QGuiApplication::setDesktopFileName("zembo-patch-editor");
     QApplication::setStyle(new EditorStyle(QStyleFactory::create("Fusion")));
+    // The file list names file types as the desktop does.
+    static const MimeTypeNames typeNames;
+    browser::SetFileTypeNames(&typeNames);
 }
 
 EditorWindows::EditorWindows(TfmMainServices services)

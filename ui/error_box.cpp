@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "ui/message_windows.h"
 #include "ui/qt_text.h"
 
 namespace zembo::ui {
@@ -36,6 +37,7 @@ void ShowApplicationError(const std::string& message) {
     }
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    FitCaption(box);
     box.exec();
 }
 

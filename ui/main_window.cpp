@@ -1,15 +1,16 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
-#include <chrono>
-#include <thread>
+#include <QCloseEvent>
 
 #include "platform/file_services.h"
+#include "platform/scope_exit.h"
 #include "ui/about_window.h"
 #include "ui/activation.h"
 #include "ui/arrow_focus.h"
 #include "ui/browser/shell_combo_box.h"
 #include "ui/browser/shell_list_view.h"
+#include "ui/busy_window.h"
 #include "ui/clip_list_view.h"
 #include "ui/clip_preview.h"
 #include "ui/editor_look.h"
@@ -19,20 +20,25 @@
 
 namespace zembo::ui {
 
-// What a user action shows while it runs, on this window.
+// What a user action shows while it runs, on this window. A packaging run keeps the window
+// drawn and answering the desktop throughout, while user input waits until the run is over.
 class TfmMain::Feedback final : public UserFeedback {
   public:
     explicit Feedback(TfmMain& window) : window_(window) {}
 
     void SetStatus(const std::string& text) override {
         window_.SetLabelText(window_.Label4, ToQt(text));
+        window_.Label4->repaint();
     }
-    void Repaint() override { window_.repaint(); }
+    void Repaint() override {
+        window_.repaint();
+        ServeAllButInput();
+    }
     void Pause(int milliseconds) override {
         if (window_.services_.pause) {
             window_.services_.pause(milliseconds);
         } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            WaitServingAllButInput(milliseconds);
         }
     }
     void ShowMessageBox(const std::string& text, const std::string& caption) override {
@@ -41,8 +47,16 @@ class TfmMain::Feedback final : public UserFeedback {
     void ShowInformation(const std::string& text) override {
         window_.services_.messages->Information(text);
     }
+    void ShowProgress(std::uint64_t copied, std::uint64_t total) override {
+        QProgressBar* bar = window_.ProgressBar1;
+        bar->setValue(total == 0 ? 0 : static_cast<int>(copied * kProgressSteps / total));
+        bar->show();
+        ServeAllButInput();
+    }
+    void EndProgress() override { window_.ProgressBar1->hide(); }
 
   private:
+    static constexpr std::uint64_t kProgressSteps = 1000;
     TfmMain& window_;
 };
 
@@ -168,6 +182,10 @@ void TfmMain::BuildControls() {
     ShellComboBox1 = new TShellComboBox(*fileList, this);
     ShellComboBox1->setObjectName("ShellComboBox1");
     ShellComboBox1->setGeometry(224, 216, 225, 25);
+    ProgressBar1 = Make<QProgressBar>(this, "ProgressBar1", {632, 130, 244, 4});
+    ProgressBar1->setRange(0, 1000);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
 
     // Labels lie on the window's own surface, under every other control.
     for (QLabel* l : {Label1, Label2, Label4, Label5}) {
@@ -248,6 +266,15 @@ void TfmMain::AddFromZBKClick() {
 }
 
 void TfmMain::OpenZBKSaveSelfClick() {
+    busy_ = true;
+    const platform::ScopeExit over([this] {
+        busy_ = false;
+        ReleaseHeldInput(*this);
+        if (closeHeld_) {
+            closeHeld_ = false;
+            close();
+        }
+    });
     packager_->ChooseAndPackage(cbRelative->isChecked());
 }
 
@@ -274,6 +301,34 @@ void TfmMain::fileListClick() {
         return;
     }
     SetLabelText(Label1, "");
+}
+
+void TfmMain::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        closeHeld_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+// The help window goes and comes back with the minimised main window, as one program would.
+void TfmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || help_ == nullptr) {
+        return;
+    }
+    if (isMinimized()) {
+        helpWasShown_ = help_->isVisible() && !help_->isMinimized();
+        if (helpWasShown_) {
+            help_->hide();
+        }
+    } else if (helpWasShown_) {
+        helpWasShown_ = false;
+        help_->setAttribute(Qt::WA_ShowWithoutActivating);
+        help_->show();
+        help_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
 }
 
 void TfmMain::fileListKeyPress(char key) {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
@@ -88,6 +89,12 @@ class TfmMain final : public QWidget {
     TShellListView* fileList;
     TCheckListBox* clipsInZBKlist;
     TShellComboBox* ShellComboBox1;
+    // Under the status label, while a packaging run copies: the bytes copied of the run's total.
+    QProgressBar* ProgressBar1;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     class Feedback;
@@ -109,6 +116,9 @@ class TfmMain final : public QWidget {
     ActivationRecord* activation_ = nullptr;
     ArrowFocus* arrows_ = nullptr;
     int activations_ = 0;
+    bool busy_ = false;          // a packaging run goes on: closing waits until it is over
+    bool closeHeld_ = false;     // a close came during the run
+    bool helpWasShown_ = false;  // the help window went away with the minimised main window
 };
 
 }  // namespace zembo::ui

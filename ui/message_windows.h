@@ -4,7 +4,17 @@
 
 #include <string>
 
+class QMessageBox;
+class QString;
+
 namespace zembo::ui {
+
+// The client width a window needs for the window manager to show its whole caption: the caption
+// in the desktop's title font and room for the title bar's icon and buttons.
+int CaptionWidth(const QString& caption);
+
+// Makes a message box at least as wide as its caption needs.
+void FitCaption(QMessageBox& box);
 
 class MessageWindows {
   public:

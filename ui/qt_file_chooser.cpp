@@ -4,6 +4,7 @@
 
 #include "patch/path_rules.h"
 #include "platform/file_services.h"
+#include "ui/mime_types.h"
 #include "ui/qt_text.h"
 #include "ui/screen_placement.h"
 
@@ -30,7 +31,16 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request, QW
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     if (!request.filter.empty()) {
-        dialog->setNameFilter(QtFilter(request.filter));
+        // Named as the desktop names the type where its MIME database knows it.
+        const std::size_t bar = request.filter.find('|');
+        const QString type = bar == std::string::npos
+                                 ? QString()
+                                 : MimeTypeOfPattern(ToQt(request.filter.substr(bar + 1)));
+        if (!type.isEmpty()) {
+            dialog->setMimeTypeFilters({type});
+        } else {
+            dialog->setNameFilter(QtFilter(request.filter));
+        }
     }
     if (!request.defaultExt.empty()) {
         dialog->setDefaultSuffix(ToQt(request.defaultExt));

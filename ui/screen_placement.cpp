@@ -6,14 +6,17 @@
 
 namespace zembo::ui {
 
-void PlaceOnActiveScreen(QWidget& window, QWidget* fallback, double aboveShare) {
+QScreen* ActiveScreen(QWidget* fallback) {
     QWidget* anchor = QApplication::activeWindow();
     if (anchor == nullptr) {
         anchor = fallback;
     }
-    QScreen* screen = anchor != nullptr && anchor->screen() != nullptr
-                          ? anchor->screen()
-                          : QGuiApplication::primaryScreen();
+    return anchor != nullptr && anchor->screen() != nullptr ? anchor->screen()
+                                                            : QGuiApplication::primaryScreen();
+}
+
+void PlaceOnActiveScreen(QWidget& window, QWidget* fallback, double aboveShare) {
+    QScreen* screen = ActiveScreen(fallback);
     if (screen == nullptr) {
         return;
     }

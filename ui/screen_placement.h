@@ -1,9 +1,13 @@
 #pragma once
 // Where the program's own windows open: on the screen of the active window, centred across.
 
+class QScreen;
 class QWidget;
 
 namespace zembo::ui {
+
+// The screen of the program's active window, else of fallback, else the primary screen.
+QScreen* ActiveScreen(QWidget* fallback);
 
 // Moves window (at its current size, frame included) onto the work area of the screen of the
 // program's active window, else of fallback's, else the primary screen: centred across, with

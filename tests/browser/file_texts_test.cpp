@@ -32,6 +32,19 @@ TEST(FileTexts, TypesByExtension) {
     EXPECT_EQ(ExtensionOf("abc"), "");
 }
 
+TEST(FileTexts, TheDesktopsTypeNamesComeFirstAndTheTableFillsTheGaps) {
+    struct OnlyPatches : FileTypeNames {
+        std::string TypeNameOf(std::string_view name) const override {
+            return ExtensionOf(name) == ".zbk" ? "Patch for Zembo" : "";
+        }
+    } names;
+    SetFileTypeNames(&names);
+    EXPECT_EQ(FileTypeText("set.zbk"), "Patch for Zembo");
+    EXPECT_EQ(FileTypeText("take.avi"), "AVI video");
+    SetFileTypeNames(nullptr);
+    EXPECT_EQ(FileTypeText("set.zbk"), "Zembo patch");
+}
+
 TEST(FileTexts, DatesInTheLocalesFormatsWithTheFullYear) {
     std::tm t{};
     t.tm_year = 99;

@@ -279,6 +279,7 @@ TEST_F(Packaging, AFailedWriteIntoTheNewPatchEndsTheRunThere) {
     }
     EXPECT_EQ(Statuses(), Names{"Copying Clip: intro.avi"});
     EXPECT_EQ(feedback.Boxes().size(), 1u);  // no "Copy Error"
+    EXPECT_EQ(feedback.progress.back(), "end");
     EXPECT_EQ(editor.state.lastClipFolder, "/before/");
     EXPECT_FALSE(Exists(settings.IniPath()));
     EXPECT_EQ(ReadFile(root / "out/Set.zbk"), SourceText());
@@ -502,6 +503,21 @@ TEST_F(Packaging, AClipsFolderThatCannotBeMadeReportsEveryCopy) {
     EXPECT_NE(result.copyReport.find("Could not copy " + (root / "src/beside.avi") + "\r\n"),
               std::string::npos);
     EXPECT_EQ(ReadFile(root / "out/Set_mattes/mask.bmp"), "MASK");
+}
+
+// The bytes copied, told against the run's total: a source named twice counts once, one found
+// nowhere counts nothing.
+TEST_F(Packaging, ProgressCountsTheBytesOfEachSourceOnceAgainstTheRunsTotal) {
+    WriteFile(root / "media/a.avi", "AAAAA");
+    WriteFile(root / "media/b.avi", "BBB");
+    WriteFile(root / "media/m.bmp", "MM");
+    WriteFile(root / "src/p.zbk",
+              "[Filenames]\r\n1=" + (root / "media/a.avi") + "\r\n2=" + (root / "media/a.avi") +
+                  "\r\n3=gone.avi\r\n4=" + (root / "media/b.avi") +
+                  "\r\n[StencilFilenames]\r\n4=" + (root / "media/m.bmp") + "\r\n");
+    chooser.Confirm(root / "src/p.zbk").Confirm(root / "out/Set.zbk");
+    Run(true);
+    EXPECT_EQ(feedback.progress, (Names{"0/10", "5/10", "8/10", "10/10", "end"}));
 }
 
 }  // namespace

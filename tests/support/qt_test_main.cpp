@@ -1,9 +1,11 @@
-// Test main for tests that need Qt: headless, with a settings folder of the process's own.
+// Test main for tests that need Qt: headless, with a settings folder and desktop data folders of
+// the process's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdlib>
 
+#include "tests/support/desktop_data.h"
 #include "tests/support/temp_dir.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     // GStreamer keeps its plugin registry in the process's own folder, not in the user's cache.
     zembo::test::TempDir media;
     zembo::test::ScopedEnv registry("GST_REGISTRY", media / "gst-registry.bin");
+    zembo::test::DesktopData data;
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -49,6 +49,14 @@ void RecordingFeedback::ShowInformation(const std::string& text) {
     events.push_back("info:" + text);
 }
 
+void RecordingFeedback::ShowProgress(std::uint64_t copied, std::uint64_t total) {
+    progress.push_back(std::to_string(copied) + "/" + std::to_string(total));
+}
+
+void RecordingFeedback::EndProgress() {
+    progress.emplace_back("end");
+}
+
 std::vector<std::string> RecordingFeedback::Boxes() const {
     std::vector<std::string> out;
     for (const auto& e : events) {

@@ -35,10 +35,13 @@ class RecordingFeedback : public UserFeedback {
     void Pause(int milliseconds) override;
     void ShowMessageBox(const std::string& text, const std::string& caption) override;
     void ShowInformation(const std::string& text) override;
+    void ShowProgress(std::uint64_t copied, std::uint64_t total) override;
+    void EndProgress() override;
 
     std::string status;
     std::vector<std::string> events;  // "status:..", "repaint", "pause:400", "box:caption|text"
     std::vector<std::string> Boxes() const;  // just the message boxes and dialogs
+    std::vector<std::string> progress;       // "copied/total", and "end" when it goes away
     int pauses = 0;
     int totalPauseMs = 0;
 };

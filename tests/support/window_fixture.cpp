@@ -13,7 +13,12 @@ WindowFixture::WindowFixture(ui::ClipPreview* preview) {
     ui::TfmMainServices services;
     services.chooser = &chooser;
     services.messages = &messages;
-    services.pause = [this](int ms) { pauses.push_back(ms); };
+    services.pause = [this](int ms) {
+        pauses.push_back(ms);
+        if (duringPause) {
+            duringPause();
+        }
+    };
     services.preview = preview != nullptr ? preview : &previews;
     std::filesystem::create_directories(dir / "home/Desktop");
     services.shellNamespace = [this] {

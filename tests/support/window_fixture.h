@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "browser/file_system_namespace.h"
@@ -52,8 +53,9 @@ class WindowFixture {
     RecordingMessages messages;
     RecordingPreview previews;
     std::vector<int> pauses;
-    std::vector<std::string> errors;  // error boxes: "caption|text"
-    std::vector<std::string> opened;  // files handed to the desktop's programs
+    std::function<void()> duringPause;  // runs in every pause, after it is recorded
+    std::vector<std::string> errors;    // error boxes: "caption|text"
+    std::vector<std::string> opened;    // files handed to the desktop's programs
     // The file browser walks a desktop of the test's own: dir/home, with dir/home/Desktop.
     browser::FileSystemNamespace* shell = nullptr;
     std::unique_ptr<ui::TfmMain> main;

@@ -165,5 +165,15 @@ TEST_F(ClipListInput, AFlatTickBoxIsDrawnForEveryRow) {
     EXPECT_EQ(shot.pixel(row.left() + 7, row.top()), list->palette().color(QPalette::Base).rgb());
 }
 
+TEST_F(ClipListInput, TheSelectedRowIsHighlightedAcrossTheListRightOfTheCheckColumn) {
+    Press(OnText(0));
+    const QImage shot = list->viewport()->grab().toImage();
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    const QRgb highlight = list->palette().color(QPalette::Highlight).rgb();
+    EXPECT_EQ(shot.pixel(ui::kCheckColumnWidth + 2, row.center().y()), highlight);
+    EXPECT_EQ(shot.pixel(list->viewport()->width() - 3, row.center().y()), highlight);
+    EXPECT_NE(shot.pixel(row.left() + 7, row.top() + 2), highlight) << "the check column";
+}
+
 }  // namespace
 }  // namespace zembo

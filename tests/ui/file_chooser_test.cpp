@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "tests/support/temp_dir.h"
+#include "ui/mime_types.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_text.h"
 
@@ -20,11 +21,24 @@ TEST(FileChooser, TheSaveDialogOffersPatchFilesAndAsksBeforeReplacing) {
     auto dialog = ui::MakeFileDialog(request, nullptr);
     EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{"Zembo patch files (*.zbk)"});
+    EXPECT_EQ(dialog->nameFilters(), QStringList{"Zembo patch (*.zbk)"}) << "the desktop's name";
     EXPECT_EQ(dialog->defaultSuffix(), "zbk");
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "a fixed size";
     EXPECT_EQ(ui::PathFromQt(dialog->directory().absolutePath()), dir.Path());
+}
+
+TEST(FileChooser, AFilterForATypeTheDesktopDoesNotKnowKeepsItsOwnName) {
+    FileDialogRequest request = TFileDialog::SaveDialog().Look();
+    request.filter = "Zembo show files|*.zshow";
+    EXPECT_EQ(ui::MakeFileDialog(request, nullptr)->nameFilters(),
+              QStringList{"Zembo show files (*.zshow)"});
+}
+
+TEST(MimeTypes, TheFileListNamesTheTypesTheDesktopKnows) {
+    const ui::MimeTypeNames names;
+    EXPECT_EQ(names.TypeNameOf("Set.ZBK"), "Zembo patch");
+    EXPECT_EQ(names.TypeNameOf("notes.zshow"), "") << "left to the built-in table";
 }
 
 TEST(FileChooser, TheOpenDialogListsEverythingAndTakesAnyName) {

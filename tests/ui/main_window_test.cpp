@@ -4,9 +4,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
+#include "package/self_contained.h"
 #include "patch/ini_file.h"
 #include "tests/support/preview_fixture.h"
 #include "tests/support/window_fixture.h"
@@ -14,6 +17,7 @@
 #include "ui/browser/shell_list_view.h"
 #include "ui/clip_list_view.h"
 #include "ui/editor_look.h"
+#include "ui/message_windows.h"
 #include "ui/qt_file_chooser.h"
 #include "ui/qt_text.h"
 
@@ -87,6 +91,7 @@ TEST_F(MainWindow, EveryControlAtItsPlaceWithItsCaptionAndColour) {
         {"fileList", "fmMain", {8, 8, 609, 201}, nullptr, {}, 14},
         {"clipsInZBKlist", "fmMain", {8, 246, 865, 259}, nullptr, {}, 14},
         {"ShellComboBox1", "fmMain", {224, 216, 225, 25}, nullptr, {}, 14},
+        {"ProgressBar1", "fmMain", {632, 130, 244, 4}, nullptr, {}, 14},
     };
     ShowMain();
     for (const ControlRow& row : rows) {
@@ -302,7 +307,25 @@ TEST_F(MainWindow, APackagingRunThroughTheWindow) {
     test::WriteFile(dir / "old.zbk", "[Filenames]\r\n1=clip.avi\r\n");
     main->cbRelative->setChecked(false);
     chooser.Confirm(dir / "old.zbk").Confirm(dir / "out/new.zbk");
+    // The bar under the status shows the share copied while the run goes on. A close during the
+    // run waits for its end.
+    std::vector<int> shown;
+    bool openWhileRunning = true;
+    duringPause = [&] {
+        shown.push_back(main->ProgressBar1->isVisible() ? main->ProgressBar1->value() : -1);
+        if (shown.size() == 8) {
+            main->close();
+        }
+        openWhileRunning = openWhileRunning && main->isVisible();
+    };
+    EXPECT_FALSE(main->ProgressBar1->isVisible());
     Click(main->OpenZBKSaveSelf);
+    std::vector<int> expected(16, 1000);
+    expected[0] = 0;
+    EXPECT_EQ(shown, expected);
+    EXPECT_FALSE(main->ProgressBar1->isVisible());
+    EXPECT_TRUE(openWhileRunning);
+    EXPECT_FALSE(main->isVisible()) << "closed once the run was over";
     EXPECT_EQ(test::ReadFile(dir / "out/new_clips/clip.avi"), "CLIP");
     TIniFile made(dir / "out/new.zbk");
     EXPECT_EQ(made.ReadValue("Filenames", "1", ""), dir / "out/new_clips/clip.avi");
@@ -443,6 +466,39 @@ TEST(ErrorBox, AFullStopFollowsUnlessTheMessageEndsInOneAlready) {
     EXPECT_EQ(ui::ErrorBoxText("Path /a-"), "Path /a-");
     EXPECT_EQ(ui::ErrorBoxText("ends in slash/"), "ends in slash/.");
     EXPECT_EQ(ui::ErrorBoxText(""), "");
+}
+
+// Runs check on the message box that the call shows, then closes it.
+void WithBoxShown(const std::function<void()>& show,
+                  const std::function<void(QMessageBox&)>& check) {
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        check(*box);
+        box->accept();
+    });
+    show();
+}
+
+TEST(MessageWindows, BoxesAreAsWideAsTheirCaptionAndTheInformationWrapsAtHalfTheScreen) {
+    ui::QtMessageWindows windows;
+    WithBoxShown(
+        [&] { windows.MessageBox("no zbk there", "Internal Error"); },
+        [](QMessageBox& box) { EXPECT_GE(box.width(), ui::CaptionWidth("Internal Error")); });
+    const std::string text = kChooseNewPatchText + " " + kChooseNewPatchText;
+    const int half = QGuiApplication::primaryScreen()->geometry().width() / 2;
+    WithBoxShown([&] { windows.Information(text); },
+                 [&](QMessageBox& box) {
+                     int found = 0;
+                     for (QLabel* label : box.findChildren<QLabel*>()) {
+                         if (label->text() == ui::ToQt(text)) {
+                             ++found;
+                             EXPECT_EQ(label->width(), half);
+                             EXPECT_GT(label->height(), label->fontMetrics().height());
+                         }
+                     }
+                     EXPECT_EQ(found, 1);
+                 });
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/message_windows.h"
 #include "ui/qt_text.h"
 
 namespace zembo::ui {
@@ -31,6 +32,7 @@ FilePropertiesDialog::FilePropertiesDialog(const browser::ItemProperties& proper
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    setMinimumWidth(CaptionWidth(windowTitle()));
 }
 
 QString FilePropertiesDialog::Field(const QString& label) const {

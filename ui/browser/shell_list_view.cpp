@@ -145,6 +145,8 @@ void TShellListView::EndUpdate() {
     model_->EndChange();
     ApplyColumnWidths();
     typeAhead_.Reset();  // a new folder, a new search
+    // The first row has the focus, unselected, so that the first key moves on from there.
+    selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
 }
 
 void TShellListView::ShowBusyPointer() {
@@ -298,6 +300,12 @@ bool TShellListView::HandleKey(QKeyEvent* event) {
         }
     } else if (key == Qt::Key_F5) {
         pane_->RefreshFolder();
+    } else if (key == Qt::Key_Down && event->modifiers() == Qt::NoModifier &&
+               currentIndex().isValid() && !selectionModel()->hasSelection()) {
+        // With nothing selected, Down selects the row that has the focus (the first after a
+        // folder is shown) rather than the one below it.
+        selectionModel()->select(currentIndex(),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     } else {
         own = false;
     }
@@ -329,7 +337,10 @@ void TShellListView::keyPressEvent(QKeyEvent* event) {
 }
 
 void TShellListView::keyboardSearch(const QString& search) {
-    const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+    // A search goes on from the row the user is at; from the top while the focus still rests,
+    // unselected, where a listing put it.
+    const QModelIndex at = currentIndex();
+    const int current = at.isValid() && selectionModel()->isSelected(at) ? at.row() : -1;
     RunGuarded([&] {
         if (std::optional<int> row = typeAhead_.Type(
                 PathFromQt(search), current, QApplication::keyboardInputInterval(), *pane_)) {

@@ -279,6 +279,23 @@ TEST_F(ShellListViewTest, TypingFindsRowsWithoutRegardToCaseAndWraps) {
     EXPECT_EQ(clicks, 1);
 }
 
+// After a listing the first row has the focus, so that the keys act from there: End at once
+// selects the last row, the first Down selects the first row.
+TEST_F(ShellListViewTest, AfterAFolderIsShownTheKeysActFromTheFirstRow) {
+    OpenHome();
+    EXPECT_TRUE(SelectedRows().empty());
+    Key(Qt::Key_End);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{6});
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{0});
+    Key(Qt::Key_Down);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{1});
+    OpenHome();
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{6});
+}
+
 TEST_F(ShellListViewTest, CtrlAGoesThroughTheHookAndAddClipsTakesTheRowsInOrder) {
     OpenHome();
     view->SetHooks(FileListHooks{{}, {}, {}});

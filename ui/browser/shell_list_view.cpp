@@ -172,8 +172,9 @@ void TShellListView::ClearSelection() {
 }
 
 void TShellListView::SelectRow(int row) {
-    selectionModel()->select(model_->index(row, 0),
-                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // The focus goes with it, so that the next key moves on from the row selected.
+    selectionModel()->setCurrentIndex(model_->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void TShellListView::FocusRow(int row) {

@@ -4,7 +4,7 @@
 #include <gio/gio.h>
 #include <sys/stat.h>
 
-#include "ui/browser/gio_applications.h"
+#include "ui/browser/desktop_applications.h"
 
 namespace zembo::ui {
 namespace {
@@ -41,8 +41,6 @@ browser::Application Describe(GAppInfo* app) {
     const char* name = g_app_info_get_display_name(app);
     return browser::Application{id != nullptr ? id : "", name != nullptr ? name : "", IconOf(app)};
 }
-
-}  // namespace
 
 std::vector<browser::Application> GioApplicationsFor(const std::string& path) {
     const std::string type = ContentTypeOf(path);
@@ -94,4 +92,21 @@ bool GioOpen(const std::string& uri, const std::string& applicationId, std::stri
     return started != FALSE;
 }
 
+class GioApplications final : public DesktopApplications {
+  public:
+    std::vector<browser::Application> ApplicationsFor(const std::string& path) override {
+        return GioApplicationsFor(path);
+    }
+    bool Open(const std::string& uri, const std::string& applicationId,
+              std::string& error) override {
+        return GioOpen(uri, applicationId, error);
+    }
+};
+
+}  // namespace
 }  // namespace zembo::ui
+
+zembo::ui::DesktopApplications* zembo_desktop_applications() {
+    static zembo::ui::GioApplications registry;
+    return &registry;
+}

@@ -5,19 +5,23 @@
 #include <QMessageBox>
 #include <QMimeData>
 
-#include "ui/browser/gio_applications.h"
+#include "ui/browser/desktop_applications.h"
 #include "ui/error_box.h"
 #include "ui/qt_text.h"
 
 namespace zembo::ui {
 
 std::vector<browser::Application> QtDesktopServices::ApplicationsFor(const std::string& path) {
-    return GioApplicationsFor(path);
+    std::string why;
+    DesktopApplications* registry = LoadDesktopApplications(why);
+    return registry != nullptr ? registry->ApplicationsFor(path)
+                               : std::vector<browser::Application>();
 }
 
 bool QtDesktopServices::Open(const std::string& uri, const std::string& applicationId,
                              std::string& error) {
-    return GioOpen(uri, applicationId, error);
+    DesktopApplications* registry = LoadDesktopApplications(error);
+    return registry != nullptr && registry->Open(uri, applicationId, error);
 }
 
 void QtDesktopServices::PutOnClipboard(const std::vector<browser::ClipboardFormat>& formats) {

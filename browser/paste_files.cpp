@@ -16,16 +16,6 @@ using platform::FileError;
 
 constexpr int kMostCopies = 10000;
 
-std::optional<std::string> RealPath(const std::string& path) {
-    char* real = realpath(path.c_str(), nullptr);
-    if (real == nullptr) {
-        return std::nullopt;
-    }
-    std::string out(real);
-    std::free(real);
-    return out;
-}
-
 bool Fail(FileError& error, const std::string& path, int code, std::string text = {}) {
     error = FileError{path, code, std::move(text)};
     return false;
@@ -84,14 +74,14 @@ bool PasteOne(std::string source, const std::string& folder, const std::string& 
         return Fail(error, source, EINVAL);
     }
     const bool isFolder = S_ISDIR(st.st_mode);
-    const std::optional<std::string> realSource = RealPath(source);
+    const std::optional<std::string> realSource = platform::RealPath(source);
     if (!realSource) {
         return Fail(error, source, errno);
     }
     if (isFolder && (realFolder + "/").rfind(*realSource + "/", 0) == 0) {
         return Fail(error, source, EINVAL, "a folder cannot be pasted into itself");
     }
-    if (move && RealPath(platform::DiskFolderOf(source)) == realFolder) {
+    if (move && platform::RealPath(platform::DiskFolderOf(source)) == realFolder) {
         return true;  // already there
     }
     return move ? MoveInto(source, name, isFolder, folder, error)
@@ -111,7 +101,7 @@ std::string NumberedCopyName(const std::string& name, int n, bool folder) {
 
 bool PasteFiles(const std::vector<std::string>& sources, const std::string& folder, bool move,
                 FileError& error) {
-    const std::optional<std::string> realFolder = RealPath(folder);
+    const std::optional<std::string> realFolder = platform::RealPath(folder);
     if (!realFolder) {
         return Fail(error, folder, errno);
     }

@@ -1,5 +1,7 @@
 #include "platform/disk_path.h"
 
+#include <cstdlib>
+
 namespace zembo::platform {
 
 std::string DiskFolderOf(const std::string& path) {
@@ -16,6 +18,16 @@ std::string JoinDiskPath(std::string_view folder, std::string_view name) {
         out.push_back('/');
     }
     out.append(name);
+    return out;
+}
+
+std::optional<std::string> RealPath(const std::string& path) {
+    char* real = realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return std::nullopt;
+    }
+    std::string out(real);
+    std::free(real);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Paths of this disk: "/" alone separates their parts.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ std::string DiskFolderOf(const std::string& path);
 
 // folder, a "/" unless folder already ends in one, and name; name alone when folder is empty.
 std::string JoinDiskPath(std::string_view folder, std::string_view name);
+
+// The path with every link and "." or ".." resolved; nullopt when some part does not exist.
+std::optional<std::string> RealPath(const std::string& path);
 
 }  // namespace zembo::platform

@@ -46,16 +46,6 @@ bool IsOwnFolder(const std::string& path) {
     return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid();
 }
 
-std::optional<std::string> RealPath(const std::string& path) {
-    char* real = realpath(path.c_str(), nullptr);
-    if (real == nullptr) {
-        return std::nullopt;
-    }
-    std::string out(real);
-    std::free(real);
-    return out;
-}
-
 // The device of the closest folder that exists on the way up from path.
 dev_t DeviceOfClosest(std::string path) {
     struct stat st {};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <set>
+#include <stdexcept>
 
 #include "package/package_plan.h"
 #include "package/system_error_text.h"
@@ -79,7 +80,6 @@ class MadeCopies {
         bool copied = true;
         if (!files.IsUpToDateCopy(copy.source.path, to)) {
             copied = files.CopyFile(copy.source.path, to, first ? progress.During() : nullptr);
-            wroteInto_ = wroteInto_ || copied;
         }
         if (first) {
             progress.DoneWith(copy.bytes);
@@ -90,12 +90,10 @@ class MadeCopies {
         made_.insert(copy.copyName);
         return true;
     }
-    bool WroteInto() const { return wroteInto_; }
 
   private:
     std::set<std::string> made_;
     std::set<std::string> tried_;
-    bool wroteInto_ = false;
 };
 
 }  // namespace
@@ -122,10 +120,8 @@ PackagingResult SelfContainedPackager::SaveSelfContained(const std::string& sour
             const PackageFolder clips = PackageFolderFor(*newPath, kClipsSuffix);
             const PackageFolder mattes = PackageFolderFor(*newPath, kMattesSuffix);
             EnsureFolder(services_.files, clips);
-            std::vector<std::string> wroteInto;
-            CopySlots(source, newPatch, clips, mattes, relativeValues, result.copyReport,
-                      wroteInto);
-            FinishRun(newPatch, clips, result.copyReport, wroteInto);
+            CopySlots(source, newPatch, clips, mattes, relativeValues, result.copyReport);
+            FinishRun(newPatch, clips, mattes, result.copyReport);
             result.outcome = PackagingResult::Outcome::kCompleted;
         }
     }
@@ -162,8 +158,7 @@ bool SelfContainedPackager::CopyPatchFile(const std::string& sourcePatch,
 
 void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
                                       const PackageFolder& clips, const PackageFolder& mattes,
-                                      bool relativeValues, std::string& report,
-                                      std::vector<std::string>& wroteInto) {
+                                      bool relativeValues, std::string& report) {
     UserFeedback& feedback = services_.feedback;
     platform::FileServices& files = services_.files;
     report.clear();
@@ -208,29 +203,22 @@ void SelfContainedPackager::CopySlots(TIniFile& source, TIniFile& newPatch,
             report += kMatteNotCopied + matte.source.path + kLineBreak;
         }
     }
-    if (madeClips.WroteInto()) {
-        wroteInto.push_back(clips.path);
-    }
-    if (madeMattes.WroteInto()) {
-        wroteInto.push_back(mattes.path);
-    }
-    if (plan.empty()) {
-        // No slot wrote into the new patch, so its flush leaves its folder as it is.
-        wroteInto.push_back(platform::DiskFolderOf(newPatch.FileName()));
-    }
 }
 
 void SelfContainedPackager::FinishRun(TIniFile& newPatch, const PackageFolder& clips,
-                                      const std::string& report,
-                                      const std::vector<std::string>& wroteInto) {
+                                      const PackageFolder& mattes, const std::string& report) {
     if (!report.empty()) {
         services_.feedback.ShowMessageBox(report, kCopyErrorCaption);
     }
     // The new patch, its folder and the names of the copies reach the disk before the run says
-    // "Done": a stick pulled then loses nothing.
+    // "Done": a stick pulled then loses nothing. Every folder, also where this run found the
+    // copies made already (a run killed after its copies), and a failure ends the run as a
+    // failed write does.
     newPatch.Flush();
-    for (const std::string& folder : wroteInto) {
-        (void)services_.files.SyncFolder(folder);
+    for (const std::string& folder : {FolderPart(newPatch.FileName()), clips.path, mattes.path}) {
+        if (services_.files.DirectoryExists(folder) && !services_.files.SyncFolder(folder)) {
+            throw std::runtime_error("Unable to write to " + folder);
+        }
     }
     state_.lastClipFolder = clips.prefix;
     services_.settings.RememberLastPatch(sd1_.FileName);

@@ -53,15 +53,14 @@ class SelfContainedPackager {
     // copy is not there.
     bool CopyPatchFile(const std::string& sourcePatch, const std::string& newPath,
                        PackagingResult& result);
-    // Every slot's clip and matte copied and named in the new patch; failures in the report,
-    // in wroteInto the folders written into that the new patch's flush leaves to us.
+    // Every slot's clip and matte copied and named in the new patch; failures in the report.
     void CopySlots(TIniFile& source, TIniFile& newPatch, const PackageFolder& clips,
-                   const PackageFolder& mattes, bool relativeValues, std::string& report,
-                   std::vector<std::string>& wroteInto);
-    // The report shown, the new patch and the folders written into made durable, the new patch
-    // recorded as the last patch.
-    void FinishRun(TIniFile& newPatch, const PackageFolder& clips, const std::string& report,
-                   const std::vector<std::string>& wroteInto);
+                   const PackageFolder& mattes, bool relativeValues, std::string& report);
+    // The report shown, the new patch and the package's folders made durable, the new patch
+    // recorded as the last patch. Raises the profile error, or a like one for a folder, when
+    // something cannot be made durable.
+    void FinishRun(TIniFile& newPatch, const PackageFolder& clips, const PackageFolder& mattes,
+                   const std::string& report);
 
     EditorServices services_;
     TFileDialog& od1_;

@@ -9,7 +9,11 @@ void TCustomIniFile::WriteFlag(const std::string& section, const std::string& ke
 }
 
 TIniFile::~TIniFile() {
-    Flush();
+    // Freeing puts the file on disk as far as it can; whoever must know that it did flushes first.
+    try {
+        Flush();
+    } catch (const EIniFileException&) {
+    }
 }
 
 std::string TIniFile::ReadValue(const std::string& section, const std::string& key,
@@ -28,8 +32,10 @@ void TIniFile::WriteValue(const std::string& section, const std::string& key,
 void TIniFile::Flush() {
     // Only what this object wrote needs to reach the disk; a reader has nothing to flush.
     if (written_) {
-        platform::FlushProfile(FileName());
         written_ = false;
+        if (!platform::FlushProfile(FileName())) {
+            throw EIniFileException("Unable to write to " + FileName());
+        }
     }
 }
 

@@ -44,7 +44,8 @@ class TIniFile final : public TCustomIniFile {
     // Raises EIniFileException when the value cannot be written; the file is then unchanged.
     void WriteValue(const std::string& section, const std::string& key,
                     const std::string& value) override;
-    // Makes this object's writes durable; never fails.
+    // Makes this object's writes durable; raises EIniFileException when the disk does not take
+    // them (a stick pulled, say). Freeing the object flushes too, silently.
     void Flush() override;
 
   private:

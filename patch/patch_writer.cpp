@@ -21,6 +21,8 @@ void WritePatchFile(const std::string& fileName, const ClipList& clips, int firs
         patch.WriteValue(zbk::kSourceSystemsSection, slot,
                          zbk::SourceSystemFor(clips.IsTicked(index)));
     }
+    // A file that did not reach the disk is a failed write, not a saved patch.
+    patch.Flush();
 }
 
 }  // namespace

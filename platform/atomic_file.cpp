@@ -92,17 +92,11 @@ std::string ResolveLinks(const std::string& path) {
     return current;
 }
 
-namespace {
-
-bool IsWritable(const std::string& path, const struct stat& st) {
-    return (st.st_mode & 0222) != 0 && access(path.c_str(), W_OK) == 0;
-}
-
-}  // namespace
-
-bool IsWritable(const std::string& path) {
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && IsWritable(path, st);
+int WriteRefusal(const std::string& path, const struct stat& st) {
+    if ((st.st_mode & 0222) == 0) {
+        return EACCES;
+    }
+    return access(path.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 namespace {
@@ -249,8 +243,8 @@ int ReplaceFileContent(const std::string& path, std::string_view content, bool d
         if (!S_ISREG(st.st_mode)) {
             return EINVAL;
         }
-        if (!IsWritable(target, st)) {
-            return EACCES;
+        if (const int err = WriteRefusal(target, st); err != 0) {
+            return err;
         }
     }
     const std::string folder = DiskFolderOf(target);
@@ -261,8 +255,8 @@ int ReplaceFileContent(const std::string& path, std::string_view content, bool d
     if (!S_ISDIR(dirSt.st_mode)) {
         return ENOTDIR;
     }
-    if (!IsWritable(folder, dirSt)) {
-        return EACCES;
+    if (const int err = WriteRefusal(folder, dirSt); err != 0) {
+        return err;
     }
     TempFile tmp(folder);
     if (!tmp.Ok()) {
@@ -286,12 +280,13 @@ int ReplaceFileContent(const std::string& path, std::string_view content, bool d
     return 0;
 }
 
-void SyncFile(const std::string& path) {
+int SyncFile(const std::string& path) {
     const std::string target = ResolveLinks(path);
-    if (UniqueFd fd(open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)); fd.Ok()) {
-        (void)fsync(fd.Get());
+    UniqueFd fd(open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.Ok() || fsync(fd.Get()) != 0) {
+        return errno;
     }
-    (void)SyncFolder(DiskFolderOf(target));
+    return SyncFolder(DiskFolderOf(target));
 }
 
 int SyncFolder(const std::string& path) {

@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reads and all-or-nothing replacement of a file's content.
 
+#include <sys/stat.h>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -18,9 +20,10 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::size_t 
 // need not exist.
 std::string ResolveLinks(const std::string& path);
 
-// Whether an existing entry may be written: the user has write access and the entry is not marked
-// read-only (no write bit at all), which holds even for the superuser.
-bool IsWritable(const std::string& path);
+// Why the existing entry at path, of status st, may not be written: a file marked read-only (no
+// write bit at all, which holds even for the superuser), no write access, a read-only file
+// system; 0 when it may.
+int WriteRefusal(const std::string& path, const struct stat& st);
 
 // A temporary file beside its final place, removed unless committed.
 class TempFile {
@@ -63,8 +66,8 @@ class TempFile {
 // new content reaches the disk before it takes the file's place. Returns 0 or an errno value.
 int ReplaceFileContent(const std::string& path, std::string_view content, bool durable = false);
 
-// Makes the file at path and its folder entry durable.
-void SyncFile(const std::string& path);
+// Makes the file at path and its folder entry durable; 0 or an errno value.
+int SyncFile(const std::string& path);
 
 // Makes the entries of a folder (files renamed or linked into it, folders made) durable; 0 or
 // an errno value.

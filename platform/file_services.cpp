@@ -74,15 +74,6 @@ int CopyInChunks(int in, int out, std::size_t chunk, std::uint64_t& copied,
     return SameSize(in, out) ? 0 : EIO;
 }
 
-// Why an existing entry may not be written: a file marked read-only (no write bit at all,
-// which holds even for the superuser), no write access, a read-only file system; 0 when it may.
-int WriteRefusal(const std::string& path, const struct stat& st) {
-    if ((st.st_mode & 0222) == 0) {
-        return EACCES;
-    }
-    return access(path.c_str(), W_OK) == 0 ? 0 : errno;
-}
-
 std::int64_t Nanoseconds(const timespec& t) {
     return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec;
 }

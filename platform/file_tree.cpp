@@ -107,7 +107,8 @@ CopyResult CopyFileAt(const Side& from, const Side& to, const struct stat& st, T
         const timespec times[2] = {st.st_atim, st.st_mtim};
         (void)fchmod(out.Get(), st.st_mode & 07777);
         (void)futimens(out.Get(), times);
-        if (out.Close() != 0) {
+        // On the disk before anyone relies on it: a move removes its source next.
+        if (fsync(out.Get()) != 0 || out.Close() != 0) {
             err = errno;
         }
     }
@@ -179,6 +180,9 @@ CopyResult CopyFolderAt(const Side& from, const Side& to, const struct stat& st,
     const timespec times[2] = {st.st_atim, st.st_mtim};
     (void)fchmod(out.Get(), st.st_mode & 07777);
     (void)futimens(out.Get(), times);
+    if (fsync(out.Get()) != 0) {
+        return Failed(error, to.path, errno);
+    }
     return CopyResult::kDone;
 }
 
@@ -304,6 +308,12 @@ CopyResult CopyEntry(const std::string& from, const std::string& to, FileError& 
     Top top{true, false};
     const CopyResult result =
         CopyAt(Side{fromDir.Get(), fromName, from}, Side{toDir.Get(), toName, to}, top, error);
+    if (result == CopyResult::kDone && fsync(toDir.Get()) != 0) {
+        (void)Failed(error, toFolder, errno);
+        FileError ignored;
+        RemoveAt(toDir.Get(), toName, to, ignored);
+        return CopyResult::kFailed;
+    }
     if (result == CopyResult::kFailed && top.made) {
         FileError ignored;
         RemoveAt(toDir.Get(), toName, to, ignored);

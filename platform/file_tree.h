@@ -24,8 +24,9 @@ int RenameNoReplace(const std::string& from, const std::string& to);
 enum class CopyResult { kDone, kNameTaken, kFailed };
 
 // Copies the entry at from to the new entry to: a file with its bytes, a link as a link, a
-// folder with all it holds; permissions and times as the source's. kNameTaken, with nothing
-// made, when to exists. On failure nothing of the copy is left behind and error tells why.
+// folder with all it holds; permissions and times as the source's. The copy is on the disk when
+// kDone comes back. kNameTaken, with nothing made, when to exists. On failure error tells why,
+// and what was made of the copy is taken away as far as it can be (a killed copy leaves it).
 CopyResult CopyEntry(const std::string& from, const std::string& to, FileError& error);
 
 // Removes the entry at path, a folder with all it holds.

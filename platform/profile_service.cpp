@@ -63,8 +63,12 @@ bool WriteProfileString(const std::string& section, const std::string& key,
     return true;
 }
 
-void FlushProfile(const std::string& fileName) {
-    SyncFile(ProfilePath(fileName));
+bool FlushProfile(const std::string& fileName) {
+    if (const int err = SyncFile(ProfilePath(fileName)); err != 0) {
+        SetLastError(err);
+        return false;
+    }
+    return true;
 }
 
 void MakeProfileWritesDurable() {

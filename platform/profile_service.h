@@ -20,8 +20,9 @@ std::string GetProfileString(const std::string& section, const std::string& key,
 bool WriteProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& fileName);
 
-// Makes earlier writes to the file durable.
-void FlushProfile(const std::string& fileName);
+// Makes earlier writes to the file durable; false, with the last system error set, when the disk
+// did not take them (a stick pulled, say).
+bool FlushProfile(const std::string& fileName);
 
 // From now on, every profile write of this process puts the file's new content on the disk
 // before it takes the file's place, so a power cut never leaves a file cut short under its

@@ -207,8 +207,9 @@ bool MoveToTrash(const std::string& path, const TrashPlaces& places, FileError& 
     }
     const std::string text = "[Trash Info]\nPath=" + PercentEncoded(recorded) +
                              "\nDeletionDate=" + LocalTimeNow() + "\n";
-    // The info file is made first, and atomically: it reserves the name. Should the move not
-    // happen, a stray info file is harmless; an entry without one could never be restored.
+    // The info file is made first (its exclusive creation reserves the name) and is on the disk
+    // before the entry moves: should the move not happen, a stray info file is harmless; an
+    // entry without one could never be restored.
     for (int n = 1; n < 100000; ++n) {
         const std::string trashName = TrashName(name, n);
         const std::string infoPath = JoinDiskPath(info, trashName + ".trashinfo");
@@ -220,7 +221,7 @@ bool MoveToTrash(const std::string& path, const TrashPlaces& places, FileError& 
             error = FileError{infoPath, errno, {}};
             return false;
         }
-        if (!WriteAll(fd.Get(), text) || fd.Close() != 0) {
+        if (!WriteAll(fd.Get(), text) || fsync(fd.Get()) != 0 || fd.Close() != 0) {
             error = FileError{infoPath, errno, {}};
             unlink(infoPath.c_str());
             return false;

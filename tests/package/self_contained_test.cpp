@@ -429,7 +429,7 @@ class RecordingDisk : public platform::DiskFileServices {
     std::vector<std::string>& events_;
 };
 
-TEST_F(Packaging, PackagingAgainCopiesWhatChangedAndFlushesWhatItWroteBeforeDone) {
+TEST_F(Packaging, PackagingAgainCopiesWhatChangedAndFlushesItsFoldersBeforeDone) {
     MakeSourceTree();
     RecordingDisk files(feedback.events);
     auto run = [&] {
@@ -447,16 +447,35 @@ TEST_F(Packaging, PackagingAgainCopiesWhatChangedAndFlushesWhatItWroteBeforeDone
         return disk;
     };
     EXPECT_EQ(run(), (Names{"copy:Set.zbk", "copy:intro.avi", "copy:mask.bmp", "copy:beside.avi",
-                            "copy:END", "copy:rel.avi", "copy:gone.avi", "copy:b.avi",
+                            "copy:END", "copy:rel.avi", "copy:gone.avi", "copy:b.avi", "sync:out",
                             "sync:Set_clips", "sync:Set_mattes", "status:Done"}));
 
-    // One clip changed, one byte longer: that copy alone is made again, and its folder flushed.
-    // The clips found nowhere are tried again every time.
+    // One clip changed, one byte longer: that copy alone is made again. The clips found nowhere
+    // are tried again every time; the folders are flushed every time, as a run killed after its
+    // copies may have left them unflushed.
     WriteFile(root / "src/beside.avi", "BESIDE!");
     EXPECT_EQ(run(), (Names{"copy:Set.zbk", "copy:beside.avi", "copy:END", "copy:gone.avi",
-                            "sync:Set_clips", "status:Done"}));
+                            "sync:out", "sync:Set_clips", "sync:Set_mattes", "status:Done"}));
     EXPECT_EQ(ReadFile(root / "out/Set_clips/beside.avi"), "BESIDE!");
-    EXPECT_EQ(run(), (Names{"copy:Set.zbk", "copy:END", "copy:gone.avi", "status:Done"}));
+}
+
+// Mended: a folder the disk would not flush (a stick pulled) still ended in "Done".
+TEST_F(Packaging, AFolderThatCannotBeFlushedEndsTheRunWithoutDone) {
+    MakeSourceTree();
+    class PulledStick : public platform::DiskFileServices {
+        bool SyncFolder(const std::string&) override { return false; }
+    } files;
+    chooser.Confirm(root / "src/Old.zbk").Confirm(root / "out/Set.zbk");
+    SelfContainedPackager packager({chooser, feedback, editorSettings, files}, editor.OD1,
+                                   editor.SD1, editor.state);
+    try {
+        packager.ChooseAndPackage(true);
+        FAIL() << "the run said it was done";
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + (root / "out"));
+    }
+    EXPECT_NE(Statuses().back(), "Done");
+    EXPECT_FALSE(Exists(settings.IniPath()));
 }
 
 // Mended: a link in the package folder counted as the copy already in place.

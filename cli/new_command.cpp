@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include "cli/chunk_names.h"
 #include "cli/commands.h"
 #include "cli/console_stand_ins.h"
@@ -6,6 +7,11 @@
 #include "patch/editor_settings.h"
 #include "patch/patch_editor.h"
 #include "patch/patch_writer.h"
+
+#include <map>
+#include <utility>
+
+#include "platform/ascii_text.h"
 #include "platform/file_services.h"
 #include "platform/profile_service.h"
 #include "platform/profile_text.h"
@@ -16,7 +22,8 @@ namespace {
 // A value named in a message: escaped as list prints it, its start only when it is long.
 std::string Shown(const std::string& value) {
     constexpr std::size_t kShown = 60;
-    return "\"" + EscapedField(value.substr(0, kShown)) + (value.size() > kShown ? "...\"" : "\"");
+    return "\"" + EscapedField(value.substr(0, platform::Utf8Prefix(value, kShown))) +
+           (value.size() > kShown ? "...\"" : "\"");
 }
 
 // Every clip value is checked before anything is written: a value that would read back as
@@ -42,15 +49,28 @@ void CheckTargets(const Invocation& invocation) {
     const std::vector<std::string>& operands = invocation.operands;
     const std::size_t chunk = invocation.restrict15 ? kRestrictedChunk : kFullChunk;
     const std::size_t files = (operands.size() - 1 + chunk - 1) / chunk;
+    // Each clip is looked at once, whatever the number of patch files.
+    std::map<std::string, std::size_t> clipNames;
+    std::map<std::pair<dev_t, ino_t>, std::size_t> clipFiles;
+    for (std::size_t i = operands.size() - 1; i >= 1; --i) {
+        clipNames[operands[i]] = i;
+        struct stat st {};
+        if (operands[i].front() == '/' && stat(operands[i].c_str(), &st) == 0) {
+            clipFiles[{st.st_dev, st.st_ino}] = i;
+        }
+    }
     for (std::size_t n = 1; n <= files; ++n) {
         const std::string target = ChunkFileName(operands.front(), static_cast<int>(n));
-        for (std::size_t i = 1; i < operands.size(); ++i) {
-            const std::string& clip = operands[i];
-            if (clip == target ||
-                (clip.front() == '/' && platform::Disk().SameFile(clip, target))) {
-                throw CommandError("\"" + target + "\" is CLIP " + std::to_string(i) +
-                                   "; nothing written (--force writes it all the same)");
+        auto clip = clipNames.find(target);
+        struct stat st {};
+        if (clip == clipNames.end() && stat(target.c_str(), &st) == 0) {
+            if (auto same = clipFiles.find({st.st_dev, st.st_ino}); same != clipFiles.end()) {
+                clip = clipNames.find(operands[same->second]);
             }
+        }
+        if (clip != clipNames.end()) {
+            throw CommandError("\"" + target + "\" is CLIP " + std::to_string(clip->second) +
+                               "; nothing written (--force writes it all the same)");
         }
         if (!MayHoldPatch(target)) {
             throw CommandError("\"" + target +

@@ -25,19 +25,6 @@ std::size_t ExtensionStart(std::string_view name) {
     return dot == std::string_view::npos || dot == 0 ? name.size() : dot;
 }
 
-// How many bytes of text fit into room without splitting a UTF-8 sequence.
-std::size_t Utf8Prefix(std::string_view text, std::size_t room) {
-    if (text.size() <= room) {
-        return text.size();
-    }
-    // A sequence has at most three continuation bytes; bytes of other code pages stand alone.
-    std::size_t cut = room;
-    while (cut > 0 && room - cut < 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return cut;
-}
-
 void DropTrailingDotsAndBlanks(std::string& name) {
     while (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
         name.pop_back();
@@ -68,11 +55,11 @@ std::size_t DeviceNameLength(std::string_view name) {
 std::string Fit(std::string_view stem, std::string_view tail) {
     std::string name;
     if (tail.size() < kMaxCopyNameBytes) {
-        name.assign(stem.substr(0, Utf8Prefix(stem, kMaxCopyNameBytes - tail.size())));
+        name.assign(stem.substr(0, platform::Utf8Prefix(stem, kMaxCopyNameBytes - tail.size())));
         name.append(tail);
     } else {
         const std::string whole = std::string(stem) + std::string(tail);
-        name = whole.substr(0, Utf8Prefix(whole, kMaxCopyNameBytes));
+        name = whole.substr(0, platform::Utf8Prefix(whole, kMaxCopyNameBytes));
     }
     return name;
 }

@@ -51,4 +51,28 @@ constexpr std::string_view Trimmed(std::string_view text, std::string_view blank
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+// How many bytes of text fit into room without splitting a UTF-8 sequence: a sequence that the
+// cut would split goes whole; bytes of other code pages count as they stand.
+constexpr std::size_t Utf8Prefix(std::string_view text, std::size_t room) {
+    if (text.size() <= room) {
+        return text.size();
+    }
+    // Back off over continuation bytes to the lead byte of the sequence at the cut, then keep
+    // that sequence only if it ends before the cut.
+    std::size_t lead = room;
+    while (lead > 0 && lead + 4 > room &&
+           (static_cast<unsigned char>(text[lead - 1]) & 0xC0) == 0x80) {
+        --lead;
+    }
+    if (lead == 0) {
+        return room;
+    }
+    const auto c = static_cast<unsigned char>(text[lead - 1]);
+    const std::size_t need = (c & 0xE0) == 0xC0   ? 2
+                             : (c & 0xF0) == 0xE0 ? 3
+                             : (c & 0xF8) == 0xF0 ? 4
+                                                  : 1;
+    return need > 1 && lead - 1 + need > room ? lead - 1 : room;
+}
+
 }  // namespace zembo::platform

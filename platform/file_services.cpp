@@ -7,6 +7,7 @@
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/atomic_file.h"
@@ -39,8 +40,10 @@ bool KernelCopyRefused(int err) {
 }
 
 // Copies all bytes from in to out inside the kernel, chunk by chunk: copy_file_range where the
-// file system offers it, sendfile across file systems that do not. The disk starts writing each
-// chunk while the next one is copied, so that the flush at the end has little left to do.
+// file system offers it, sendfile across file systems that do not. The disk writes each chunk
+// while the next one is copied, and a chunk is done only once the one before it is on the disk:
+// progress follows the disk, however slow (a USB stick), and the flush at the end has one chunk
+// left to wait for, so that whoever hears of the progress is never kept waiting long.
 // chunkDone hears of the bytes copied so far. Returns 0 or an errno value.
 int CopyInChunks(int in, int out, std::size_t chunk, std::uint64_t& copied,
                  const std::function<void(std::uint64_t)>& chunkDone) {
@@ -68,6 +71,12 @@ int CopyInChunks(int in, int out, std::size_t chunk, std::uint64_t& copied,
             break;
         }
         (void)sync_file_range(out, static_cast<off_t>(copied), n, SYNC_FILE_RANGE_WRITE);
+        if (copied > 0) {
+            const off_t before = static_cast<off_t>(copied - std::min<std::uint64_t>(copied, chunk));
+            (void)sync_file_range(out, before, static_cast<off_t>(copied) - before,
+                                  SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                                      SYNC_FILE_RANGE_WAIT_AFTER);
+        }
         copied += static_cast<std::uint64_t>(n);
         chunkDone(copied);
     }

@@ -191,32 +191,7 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
 }
 
 std::string_view CutProfileValue(std::string_view value) {
-    if (value.size() <= kMaxProfileValue) {
-        return value;
-    }
-    std::size_t cut = kMaxProfileValue;
-    // Back off over continuation bytes to the lead byte of the sequence at the cut, then keep
-    // that sequence only if it ends before the cut.
-    std::size_t lead = cut;
-    while (lead > 0 && lead > cut - 4 &&
-           (static_cast<unsigned char>(value[lead - 1]) & 0xC0) == 0x80) {
-        --lead;
-    }
-    if (lead > 0) {
-        unsigned char c = static_cast<unsigned char>(value[lead - 1]);
-        std::size_t need = 1;
-        if ((c & 0xE0) == 0xC0) {
-            need = 2;
-        } else if ((c & 0xF0) == 0xE0) {
-            need = 3;
-        } else if ((c & 0xF8) == 0xF0) {
-            need = 4;
-        }
-        if (need > 1 && (lead - 1) + need > cut) {
-            cut = lead - 1;
-        }
-    }
-    return value.substr(0, cut);
+    return value.substr(0, Utf8Prefix(value, kMaxProfileValue));
 }
 
 std::string StoredProfileValue(std::string_view value) {

@@ -41,6 +41,23 @@ void ShowApplicationError(const std::string& message) {
     box.exec();
 }
 
+void ShowApplicationErrorLater(const std::string& message) {
+    QMetaObject::invokeMethod(
+        qApp, [message] { ShowApplicationError(message); }, Qt::QueuedConnection);
+}
+
+void ShowCommandFailure(const std::string& text) {
+    const QString caption = QString::fromLatin1(kApplicationTitle);
+    if (Sink()) {
+        Sink()(caption, ToQt(text));
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, caption, ToQt(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    FitCaption(box);
+    box.exec();
+}
+
 void RunGuarded(const std::function<void()>& handler) {
     try {
         handler();

@@ -16,6 +16,13 @@ std::string ErrorBoxText(const std::string& message);
 // Shows the error box (caption the application title, stop icon, one OK).
 void ShowApplicationError(const std::string& message);
 
+// The error box once the current event is done: a failure met while painting, while a list is
+// being refilled or while an edit box closes must not open a window in the middle of either.
+void ShowApplicationErrorLater(const std::string& message);
+
+// A box telling why a command on a file failed: caption the application title, warning icon.
+void ShowCommandFailure(const std::string& text);
+
 // Runs a handler; an exception that escapes it goes to the error box.
 void RunGuarded(const std::function<void()>& handler);
 

@@ -126,7 +126,13 @@ TfmMain::TfmMain(TfmMainServices services)
     BindEvents();
 }
 
-TfmMain::~TfmMain() = default;
+TfmMain::~TfmMain() {
+    // Controls that work on the editor's data, or on one another, go before that data: the
+    // combo box before the list whose namespace it walks, the clip list before the clips.
+    delete ShellComboBox1;
+    delete fileList;
+    delete clipsInZBKlist;
+}
 
 void TfmMain::SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
@@ -229,6 +235,9 @@ void TfmMain::SetHelpWindow(TfmAbout* help) {
 }
 
 void TfmMain::FormActivate() {
+    if (busy_) {
+        return;  // the desktop may hand the focus around during a run; the run's state stays
+    }
     ++activations_;
     editor_->ReloadSettings();
 }

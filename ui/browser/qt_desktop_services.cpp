@@ -48,9 +48,7 @@ void QtDesktopServices::ClearClipboard() {
 }
 
 void QtDesktopServices::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), ToQt(text),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    ShowCommandFailure(text);
 }
 
 }  // namespace zembo::ui

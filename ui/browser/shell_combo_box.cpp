@@ -36,13 +36,6 @@ class IndentingDelegate final : public QStyledItemDelegate {
     }
 };
 
-// An error met while the entries follow the list is shown once the list is done: a message
-// box cannot open while the list is being refilled.
-void ShowLater(QObject* context, const std::string& message) {
-    QMetaObject::invokeMethod(
-        context, [message] { ShowApplicationError(message); }, Qt::QueuedConnection);
-}
-
 }  // namespace
 
 LocationModel::LocationModel(browser::LocationEntries& entries, QObject* parent)
@@ -91,6 +84,10 @@ TShellComboBox::TShellComboBox(TShellListView& list, QWidget* parent)
     setMaxVisibleItems(kVisibleEntries);
     lineEdit()->setMaxLength(kMaxTyped);
     lineEdit()->installEventFilter(this);
+    // Typed text is not acted on: the combo box would choose an entry whose caption it matches
+    // once the edit ends. Instead the edit shows the current folder again.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    connect(lineEdit(), &QLineEdit::editingFinished, this, &TShellComboBox::ShowSelected);
     setModel(model_);
     setItemDelegate(new IndentingDelegate(this));
 
@@ -99,12 +96,16 @@ TShellComboBox::TShellComboBox(TShellListView& list, QWidget* parent)
                                 model_->EndChange();
                                 ShowSelected();
                             });
-    RunGuarded([this] { entries_.Build(); });
+    try {
+        entries_.Build();
+    } catch (const std::exception& e) {
+        ShowApplicationErrorLater(e.what());  // the window is still being made
+    }
     list.Pane().SetFollower([this](const browser::ItemId& folder) {
         try {
             entries_.Follow(folder);
         } catch (const std::exception& e) {
-            ShowLater(this, e.what());
+            ShowApplicationErrorLater(e.what());
         }
     });
     // Follow the folder the list already shows.
@@ -125,6 +126,9 @@ TShellComboBox::~TShellComboBox() {
 void TShellComboBox::ShowSelected() {
     const QSignalBlocker quiet(this);
     setCurrentIndex(entries_.Selected());
+    if (currentIndex() >= 0) {
+        lineEdit()->setText(itemText(currentIndex()));
+    }
 }
 
 void TShellComboBox::Chosen(int index) {
@@ -155,12 +159,31 @@ void TShellComboBox::hidePopup() {
     QComboBox::hidePopup();
 }
 
+namespace {
+
+bool IsEnter(const QEvent& event) {
+    if (event.type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<const QKeyEvent&>(event).key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+// Enter does not navigate, whether the keys reach the combo box (its edit's focus proxy) or the
+// edit itself.
+void TShellComboBox::keyPressEvent(QKeyEvent* event) {
+    if (IsEnter(*event) && !view()->isVisible()) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 bool TShellComboBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            return true;  // typed text is not acted on
-        }
+    if (watched == lineEdit() && IsEnter(*event)) {
+        return true;
     }
     return QComboBox::eventFilter(watched, event);
 }

@@ -55,13 +55,14 @@ class TShellComboBox final : public QComboBox {
     void hidePopup() override;
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Chosen(int index);
     void ShowSelected();
 
-    // The list may go first (children go in the order they were made).
+    // Whoever owns both takes the combo box down first; the list may go first all the same.
     QPointer<TShellListView> list_;
     browser::LocationEntries entries_;
     LocationModel* model_;

@@ -27,13 +27,6 @@ Qt::Alignment AlignmentOf(browser::ColumnAlign align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// The error box once the current event is done: a failure met while painting or while an
-// edit box closes must not open a window in the middle of either.
-void ShowErrorLater(QObject* context, const std::string& message) {
-    QMetaObject::invokeMethod(
-        context, [message] { ShowApplicationError(message); }, Qt::QueuedConnection);
-}
-
 }  // namespace
 
 ShellListModel::ShellListModel(browser::FileListPane& pane, QObject* parent)
@@ -52,7 +45,7 @@ QVariant ShellListModel::Text(int row, int column) const {
         const std::string text = pane_.TextAt(row, column);
         return column == 0 ? PathToQt(text) : ToQt(text);
     } catch (const std::exception& e) {
-        ShowErrorLater(const_cast<ShellListModel*>(this), e.what());
+        ShowApplicationErrorLater(e.what());
         return QString();
     }
 }
@@ -136,7 +129,7 @@ bool ShellListModel::setData(const QModelIndex& index, const QVariant& value, in
             return false;
         }
     } catch (const std::exception& e) {
-        ShowErrorLater(this, e.what());
+        ShowApplicationErrorLater(e.what());
         return false;
     }
     emit dataChanged(index, this->index(index.row(), std::max(0, columnCount() - 1)));

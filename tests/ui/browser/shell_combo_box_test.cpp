@@ -60,11 +60,14 @@ TEST(ShellComboBox, FollowsTheListAndShowsTheEntryTheDropDownClosesOn) {
     EXPECT_EQ(combo.count(), 4);
     EXPECT_EQ(combo.currentText(), "Disk");
 
-    // Typed text, ended with Enter, goes nowhere.
+    // Typed text, ended with Enter or by leaving, goes nowhere; the folder's name comes back.
     combo.lineEdit()->selectAll();
-    QTest::keyClicks(combo.lineEdit(), "Home");
-    QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
+    QTest::keyClicks(&combo, "Home");
+    QTest::keyClick(&combo, Qt::Key_Return);
     EXPECT_EQ(list.Pane().CurrentFolderId(), FakeId("Computer/Disk"));
+    emit combo.lineEdit()->editingFinished();  // as when the focus leaves
+    EXPECT_EQ(list.Pane().CurrentFolderId(), FakeId("Computer/Disk"));
+    EXPECT_EQ(combo.lineEdit()->text(), "Disk");
     EXPECT_EQ(combo.lineEdit()->maxLength(), 40);
     EXPECT_TRUE(errors.empty());
     SetErrorBoxSink({});

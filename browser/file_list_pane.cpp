@@ -1,5 +1,6 @@
 #include "browser/file_list_pane.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,29 +10,21 @@
 #include "browser/directory_entry_details.h"
 #include "platform/ascii_text.h"
 #include "platform/scope_exit.h"
+#include "platform/unique_fd.h"
 
 namespace zembo::browser {
 namespace {
 
-std::optional<std::string> CurrentDirectory() {
-    char* cwd = getcwd(nullptr, 0);
-    if (cwd == nullptr) {
-        return std::nullopt;
-    }
-    std::string out(cwd);
-    std::free(cwd);
-    return out;
-}
-
-// Runs f with the current directory at folder, and sets it back afterwards however f ends. When
-// the current directory cannot be told, it is left alone.
+// Runs f with the current directory at folder, and sets it back afterwards however f ends. The
+// folder is held open, not named, so that it is found again even when renamed meanwhile; when it
+// cannot be held, the current directory is left alone.
 template <class F>
 auto InDirectory(const std::string& folder, F&& f) {
-    const std::optional<std::string> saved = folder.empty() ? std::nullopt : CurrentDirectory();
-    const bool moved = saved && chdir(folder.c_str()) == 0;
+    platform::UniqueFd saved(folder.empty() ? -1 : open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const bool moved = saved.Ok() && chdir(folder.c_str()) == 0;
     platform::ScopeExit back([&] {
         if (moved) {
-            (void)chdir(saved->c_str());
+            (void)fchdir(saved.Get());
         }
     });
     return f();

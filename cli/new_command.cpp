@@ -74,8 +74,9 @@ void CheckTargets(const Invocation& invocation) {
         }
         if (!MayHoldPatch(target)) {
             throw CommandError("\"" + target +
-                               "\" is neither empty nor a patch (no section header); nothing "
-                               "written (--force writes into it all the same)");
+                               "\" is neither empty nor a patch that can be read (no section "
+                               "header, other bytes, or no reading it); nothing written (--force "
+                               "writes into it all the same)");
         }
     }
 }

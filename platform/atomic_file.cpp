@@ -211,8 +211,6 @@ bool TempFile::Commit(const std::string& target) {
         }
         if (err != 0) {
             path_.clear();
-        }
-        if (err != 0) {
             errno = err;
             return Fail();
         }

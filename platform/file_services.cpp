@@ -72,10 +72,11 @@ int CopyInChunks(int in, int out, std::size_t chunk, std::uint64_t& copied,
         }
         (void)sync_file_range(out, static_cast<off_t>(copied), n, SYNC_FILE_RANGE_WRITE);
         if (copied > 0) {
-            const off_t before = static_cast<off_t>(copied - std::min<std::uint64_t>(copied, chunk));
-            (void)sync_file_range(out, before, static_cast<off_t>(copied) - before,
-                                  SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
-                                      SYNC_FILE_RANGE_WAIT_AFTER);
+            const off_t before =
+                static_cast<off_t>(copied - std::min<std::uint64_t>(copied, chunk));
+            (void)sync_file_range(
+                out, before, static_cast<off_t>(copied) - before,
+                SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
         }
         copied += static_cast<std::uint64_t>(n);
         chunkDone(copied);
@@ -158,7 +159,13 @@ bool DiskFileServices::IsUpToDateCopy(const std::string& from, const std::string
     }
     const std::int64_t source = Nanoseconds(src.st_mtim);
     const std::int64_t kept = Nanoseconds(dst.st_mtim);
-    return kept <= source && source - kept < TimeStep(copy);
+    if (kept == source) {
+        return true;
+    }
+    // A coarser store rounds a copy's time down to its step, and leaves it on the step; a time
+    // off the step was kept exactly (sshfs, ntfs-3g behind FUSE), so it must match exactly.
+    const std::int64_t step = TimeStep(copy);
+    return kept < source && source - kept < step && kept % step == 0;
 }
 
 bool DiskFileServices::CreateDirectory(const std::string& path) {

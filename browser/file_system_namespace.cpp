@@ -40,7 +40,12 @@ std::optional<std::vector<ItemId>> ListDirectory(const std::string& path,
         return std::nullopt;
     }
     const int fd = dirfd(dir);
-    while (const dirent* entry = readdir(dir)) {
+    while (true) {
+        errno = 0;
+        const dirent* entry = readdir(dir);
+        if (entry == nullptr) {
+            break;
+        }
         if (entry->d_name[0] == '.') {
             continue;  // hidden, and "." and ".."
         }
@@ -48,7 +53,14 @@ std::optional<std::vector<ItemId>> ListDirectory(const std::string& path,
             IsFolderEntry(fd, *entry) ? ElementKind::kFolder : ElementKind::kFile;
         items.push_back(MakeElement(kind, entry->d_name));
     }
+    // A read that failed part way (a stick pulled) is no listing: half a folder would pass for
+    // all of it.
+    const int err = errno;
     closedir(dir);
+    if (err != 0) {
+        platform::SetLastError(err);
+        return std::nullopt;
+    }
     return items;
 }
 

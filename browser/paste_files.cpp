@@ -74,12 +74,16 @@ bool PasteOne(std::string source, const std::string& folder, const std::string& 
         return Fail(error, source, EINVAL);
     }
     const bool isFolder = S_ISDIR(st.st_mode);
-    const std::optional<std::string> realSource = platform::RealPath(source);
-    if (!realSource) {
-        return Fail(error, source, errno);
-    }
-    if (isFolder && (realFolder + "/").rfind(*realSource + "/", 0) == 0) {
-        return Fail(error, source, EINVAL, "a folder cannot be pasted into itself");
+    // Only a folder can hold the place it is pasted into (a link, dangling or not, is pasted as
+    // the link it is).
+    if (isFolder) {
+        const std::optional<std::string> realSource = platform::RealPath(source);
+        if (!realSource) {
+            return Fail(error, source, errno);
+        }
+        if ((realFolder + "/").rfind(*realSource + "/", 0) == 0) {
+            return Fail(error, source, EINVAL, "a folder cannot be pasted into itself");
+        }
     }
     if (move && platform::RealPath(platform::DiskFolderOf(source)) == realFolder) {
         return true;  // already there

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/disk_path.h"
 #include "platform/home_folder.h"
 
 namespace zembo::platform {
@@ -11,11 +12,7 @@ std::string SettingsFolder() {
     if (xdg != nullptr && xdg[0] == '/') {
         return xdg;
     }
-    std::string home = HomeFolder();
-    if (home.back() != '/') {
-        home.push_back('/');
-    }
-    return home + ".config";
+    return JoinDiskPath(HomeFolder(), ".config");
 }
 
 bool IsSettingsName(const std::string& fileName) {
@@ -26,7 +23,7 @@ std::string ProfilePath(const std::string& fileName) {
     if (!IsSettingsName(fileName)) {
         return fileName;
     }
-    return SettingsFolder() + "/" + fileName;
+    return JoinDiskPath(SettingsFolder(), fileName);
 }
 
 }  // namespace zembo::platform

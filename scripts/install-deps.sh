@@ -6,7 +6,7 @@ packages="cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
 qt6-base-dev libqt6svg6 libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-x gstreamer1.0-libav
 gstreamer1.0-alsa gstreamer1.0-pulseaudio gstreamer1.0-gl fonts-liberation
-libglib2.0-dev shared-mime-info libxcb1-dev xvfb xauth openbox"
+libglib2.0-dev shared-mime-info libxcb1-dev xvfb openbox"
 
 missing=""
 for p in $packages; do

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "browser/file_system_namespace.h"
 #include "ui/browser/qt_desktop_services.h"
 #include "ui/browser/shell_list_view.h"
@@ -30,17 +31,14 @@ extern char** environ;
 
 namespace {
 
+using zembo::bench::Median;
+
 using Clock = std::chrono::steady_clock;
 constexpr int kApplications = 50;
 constexpr int kRounds = 30;
 
 double Milliseconds(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 void Write(const std::string& path, const std::string& text) {

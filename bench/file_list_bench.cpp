@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "browser/file_list_pane.h"
 #include "browser/file_system_namespace.h"
 #include "ui/browser/shell_combo_box.h"
@@ -27,6 +28,8 @@
 extern char** environ;
 
 namespace {
+
+using zembo::bench::Median;
 
 using Clock = std::chrono::steady_clock;
 using zembo::browser::FileSystemLayout;
@@ -99,11 +102,6 @@ std::size_t HeapInUse() {
 
 FileSystemLayout LayoutFor(const std::string& folder) {
     return FileSystemLayout{folder, folder + "/no-desktop", {}};
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/bench_folder.h"
+#include "bench/median.h"
 #include "browser/file_system_ids.h"
 #include "browser/file_system_namespace.h"
 #include "ui/browser/shell_combo_box.h"
@@ -17,13 +18,10 @@
 
 namespace {
 
+using zembo::bench::Median;
+
 using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 }  // namespace
 

@@ -14,10 +14,13 @@
 #include <vector>
 
 #include "bench/bench_folder.h"
+#include "bench/median.h"
 #include "bench/silent_feedback.h"
 #include "package/self_contained.h"
 
 namespace {
+
+using zembo::bench::Median;
 
 using zembo::bench::BenchFolder;
 constexpr int kClips = 16;
@@ -84,11 +87,6 @@ double Seconds(const std::function<void()>& work) {
     auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 double bestShareAtDefaultChunk = 0;

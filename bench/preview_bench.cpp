@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "bench/bench_folder.h"
+#include "bench/median.h"
 #include "browser/file_system_namespace.h"
 #include "tests/support/test_clips.h"
 #include "ui/browser/shell_list_view.h"
@@ -31,6 +32,8 @@
 #include "ui/main_window.h"
 
 namespace {
+
+using zembo::bench::Median;
 
 using zembo::test::ClipKind;
 using zembo::ui::DSplayer;
@@ -136,11 +139,6 @@ Usage Now() {
         std::fclose(f);
     }
     return u;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 const char* KindName(ClipKind kind) {
